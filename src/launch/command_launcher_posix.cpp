@@ -1,0 +1,50 @@
+#include "launch/command_launcher_posix.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <utility>
+
+#include "launch/command_splitter.h"
+#include "launch/program_lookup.h"
+
+namespace marrowick {
+namespace {
+
+constexpr std::chrono::milliseconds start_wait{1000};
+
+bool is_executable_file(const std::string& candidate) {
+    struct stat status {};
+    return ::stat(candidate.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           ::access(candidate.c_str(), X_OK) == 0;
+}
+
+}  // namespace
+
+PosixCommandLauncher::PosixCommandLauncher(std::string program_folder, Spawner spawner)
+    : program_folder_(std::move(program_folder)), spawner_(std::move(spawner)) {
+    if (!spawner_) {
+        spawner_ = [](const SpawnRequest& request) { return spawn_detached(request, start_wait); };
+    }
+}
+
+void PosixCommandLauncher::start(std::string_view command_line) {
+    std::vector<std::string> arguments = split_command_line(command_line);
+    if (arguments.empty()) {
+        return;
+    }
+    const char* search_path = std::getenv("PATH");
+    const ProgramSearch search{
+        .program_folder = program_folder_,
+        .search_path = search_path != nullptr ? search_path : "/bin:/usr/bin",  // execvp's default
+        .is_executable_file = is_executable_file,
+    };
+    std::optional<std::string> program = find_program(arguments.front(), search);
+    if (!program) {
+        return;
+    }
+    spawner_({.program = std::move(*program), .arguments = std::move(arguments)});
+}
+
+}  // namespace marrowick

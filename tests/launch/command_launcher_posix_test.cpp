@@ -1,0 +1,93 @@
+#include "launch/command_launcher_posix.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "launch_fixture.h"
+
+namespace marrowick {
+namespace {
+
+class PosixLauncher : public testing::LaunchFixture {
+protected:
+    std::vector<SpawnRequest> spawned;
+    PosixCommandLauncher recording{program_folder_.string(), [this](const SpawnRequest& r) {
+                                       spawned.push_back(r);
+                                       return SpawnOutcome::Refused;
+                                   }};
+    PosixCommandLauncher real{program_folder_.string()};
+};
+
+TEST_F(PosixLauncher, TheComposedCommandReachesTheDownloaderAsSeparateArguments) {
+    real.start(R"(Trovilane -n 10 -p "D:\save" -O "addr")");
+    const auto recorded = records(1);
+    ASSERT_EQ(recorded.size(), 1U);
+    EXPECT_EQ(recorded[0].arguments,
+              (std::vector<std::string>{"Trovilane", "-n", "10", "-p", R"(D:\save)", "-O", "addr"}));
+    EXPECT_EQ(recorded[0].current_directory, program_folder_.string());
+}
+
+TEST_F(PosixLauncher, EmptyPiecesAndUnbalancedQuotesArriveAsTheSplitRuleSays) {
+    real.start(R"(Trovilane -n  -p "" -o "my "addr)");
+    const auto recorded = records(1);
+    ASSERT_EQ(recorded.size(), 1U);
+    EXPECT_EQ(recorded[0].arguments,
+              (std::vector<std::string>{"Trovilane", "-n", "-p", "", "-o", "my addr"}));
+}
+
+TEST_F(PosixLauncher, FindsTheProgramBesideItselfBeforeTheSearchPath) {
+    const auto on_path = root_ / "bin";
+    std::filesystem::create_directories(on_path);
+    std::filesystem::copy_file(FIXTURE_DOWNLOADER, on_path / "Trovilane");
+    const std::string saved_path = std::getenv("PATH");
+    ::setenv("PATH", on_path.c_str(), 1);
+    real.start("Trovilane");
+    ::setenv("PATH", saved_path.c_str(), 1);
+    const auto recorded = records(1);
+    ASSERT_EQ(recorded.size(), 1U);
+    EXPECT_EQ(recorded[0].executable, (program_folder_ / "Trovilane").string());
+}
+
+TEST_F(PosixLauncher, FallsBackToTheSearchPath) {
+    const auto on_path = root_ / "bin";
+    std::filesystem::create_directories(on_path);
+    std::filesystem::copy_file(FIXTURE_DOWNLOADER, on_path / "Other");
+    const std::string saved_path = std::getenv("PATH");
+    ::setenv("PATH", on_path.c_str(), 1);
+    real.start(R"(Other "x y")");
+    ::setenv("PATH", saved_path.c_str(), 1);
+    const auto recorded = records(1);
+    ASSERT_EQ(recorded.size(), 1U);
+    EXPECT_EQ(recorded[0].executable, (on_path / "Other").string());
+    EXPECT_EQ(recorded[0].arguments, (std::vector<std::string>{"Other", "x y"}));
+}
+
+TEST_F(PosixLauncher, TwoStartsGiveTwoProcesses) {
+    real.start("Trovilane -n 1");
+    real.start("Trovilane -n 1");
+    const auto recorded = records(2);
+    ASSERT_EQ(recorded.size(), 2U);
+    EXPECT_NE(recorded[0].pid, recorded[1].pid);
+}
+
+TEST_F(PosixLauncher, StartsNothingForAnEmptyBlankOrUnknownCommand) {
+    std::ofstream(program_folder_ / "plain") << "text\n";
+    for (const char* command : {"", "   \t", "NoSuchDownloader -n 1", "plain"}) {
+        recording.start(command);
+        real.start(command);
+    }
+    EXPECT_TRUE(spawned.empty());
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(std::filesystem::is_empty(records_));
+}
+
+TEST_F(PosixLauncher, ARefusedStartIsSilent) {
+    recording.start("Trovilane -n 1");
+    ASSERT_EQ(spawned.size(), 1U);
+    EXPECT_EQ(spawned[0].program, (program_folder_ / "Trovilane").string());
+    EXPECT_EQ(spawned[0].arguments, (std::vector<std::string>{"Trovilane", "-n", "1"}));
+}
+
+}  // namespace
+}  // namespace marrowick
