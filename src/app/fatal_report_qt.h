@@ -1,0 +1,12 @@
+// Reporting fatal failures to the user: an error box, then the end of the process.
+#pragma once
+
+namespace marrowick {
+
+class EventRouter;
+
+// Installs the fatal-failure handler of the window program. While its box is up and afterwards
+// no event reaches a routine of `router`; the process then ends with status 255.
+void install_fatal_report(EventRouter& router);
+
+}  // namespace marrowick
