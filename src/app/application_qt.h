@@ -29,6 +29,7 @@ public:
 
     [[nodiscard]] MainWindowQt* window() const { return window_.get(); }
     [[nodiscard]] EventRouter& router() { return router_; }
+    [[nodiscard]] MainWindowForm* form() const { return form_.get(); }
 
 private:
     CommandLauncher& launcher_;

@@ -30,9 +30,12 @@ bool all_accepted(const QString& typed) {
 FormLineEdit::FormLineEdit(InputMode mode, QWidget* parent) : QLineEdit(parent), mode_(mode) {}
 
 void FormLineEdit::keyPressEvent(QKeyEvent* event) {
-    // Shortcuts such as Ctrl+V carry control characters (below 32) and pass: a paste is not
-    // filtered. A printable character the mode does not take is dropped without a trace.
-    if (mode_ == InputMode::Integer && !event->text().isEmpty() && !all_accepted(event->text())) {
+    // Only typed characters are filtered. Keys held with Ctrl, Alt or Meta type nothing: they are
+    // shortcuts (Ctrl+V pastes, and a paste is not filtered). A printable character the mode does
+    // not take is dropped without a trace.
+    const bool shortcut =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (mode_ == InputMode::Integer && !shortcut && !all_accepted(event->text())) {
         const QString kept = accepted_part(event->text());
         if (!kept.isEmpty()) {
             insert(kept);

@@ -260,6 +260,11 @@ bool MainWindowQt::event(QEvent* event) {
             if (!control_id_of(focusWidget())) {
                 focusNextPrevChild(true);
             }
+            // A window manager activates the window once it has framed it, and the frame is
+            // known only from then on.
+            if (!frame_fitted_) {
+                fit_outer_frame();
+            }
             break;
         case QEvent::Move:
         case QEvent::Resize:
