@@ -12,8 +12,6 @@
 namespace marrowick {
 namespace {
 
-constexpr std::chrono::milliseconds start_wait{1000};
-
 bool is_executable_file(const std::string& candidate) {
     struct stat status {};
     return ::stat(candidate.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
@@ -25,7 +23,7 @@ bool is_executable_file(const std::string& candidate) {
 PosixCommandLauncher::PosixCommandLauncher(std::string program_folder, Spawner spawner)
     : program_folder_(std::move(program_folder)), spawner_(std::move(spawner)) {
     if (!spawner_) {
-        spawner_ = [](const SpawnRequest& request) { return spawn_detached(request, start_wait); };
+        spawner_ = spawn_detached;
     }
 }
 

@@ -15,8 +15,7 @@ public:
     using Spawner = std::function<SpawnOutcome(const SpawnRequest&)>;
 
     // `program_folder` is searched first for a bare program name. The spawner is the seam
-    // through which the actual start goes; by default a detached spawn that waits at most one
-    // second for the start.
+    // through which the actual start goes; by default a detached spawn.
     explicit PosixCommandLauncher(std::string program_folder, Spawner spawner = {});
 
     void start(std::string_view command_line) override;

@@ -28,7 +28,7 @@ void FormRecord::set_displayed_text(ControlId edit_box, std::string_view text) {
     if (texts_[index_of(edit_box)] == text) {
         return;  // like a toolkit, an unchanged text is no change to report
     }
-    store(edit_box, text);
+    texts_[index_of(edit_box)] = text;
     if (form_ != nullptr) {
         form_->text_changed(edit_box);
     }
@@ -48,7 +48,7 @@ void FormRecord::type(ControlId edit_box, std::string_view new_text) {
     if (texts_[index_of(edit_box)] == new_text) {
         return;
     }
-    store(edit_box, new_text);
+    texts_[index_of(edit_box)] = new_text;
     selection_ends_[index_of(edit_box)] = new_text.size();
     if (form_ != nullptr) {
         form_->text_changed(edit_box);
@@ -78,13 +78,5 @@ const std::string& FormRecord::text(ControlId edit_box) const {
     return texts_[index_of(edit_box)];
 }
 
-const std::vector<std::string>& FormRecord::history(ControlId edit_box) const {
-    return histories_[index_of(edit_box)];
-}
-
-void FormRecord::store(ControlId edit_box, std::string_view text) {
-    texts_[index_of(edit_box)] = text;
-    histories_[index_of(edit_box)].emplace_back(text);
-}
 
 }  // namespace marrowick

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "ui/control_surface.h"
 #include "ui/main_window_form.h"
@@ -32,15 +31,11 @@ public:
     void select_up_to(ControlId edit_box, std::size_t offset);
 
     [[nodiscard]] const std::string& text(ControlId edit_box) const;
-    // Every text the program or the user put into a box, in order.
-    [[nodiscard]] const std::vector<std::string>& history(ControlId edit_box) const;
 
 private:
-    void store(ControlId edit_box, std::string_view text);
 
     MainWindowForm* form_ = nullptr;
     std::array<std::string, control_count> texts_;
-    std::array<std::vector<std::string>, control_count> histories_;
     std::array<std::size_t, control_count> selection_ends_{};
     bool checked_ = false;
 };
