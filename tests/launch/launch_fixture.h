@@ -12,6 +12,7 @@
 #include <string>
 
 #include "fixture_records.h"
+#include "process_probe.h"
 
 namespace marrowick::testing {
 
@@ -46,30 +47,5 @@ protected:
     std::filesystem::path records_;
     std::filesystem::path previous_directory_;
 };
-
-// The pids of this process's children that have ended but were not reaped.
-inline std::vector<int> zombie_children() {
-    std::vector<int> zombies;
-    const std::string own = std::to_string(::getpid());
-    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-        std::ifstream stat(entry.path() / "stat");
-        std::string line;
-        if (!std::getline(stat, line)) {
-            continue;
-        }
-        // pid (comm) state ppid ...: comm may hold blanks, so read after its closing parenthesis
-        const std::size_t close = line.rfind(')');
-        if (close == std::string::npos) {
-            continue;
-        }
-        std::istringstream rest(line.substr(close + 2));
-        std::string state, parent;
-        rest >> state >> parent;
-        if (parent == own && state == "Z") {
-            zombies.push_back(std::stoi(entry.path().filename().string()));
-        }
-    }
-    return zombies;
-}
 
 }  // namespace marrowick::testing

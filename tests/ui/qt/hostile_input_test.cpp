@@ -1,0 +1,108 @@
+// The window under input no user means to give: huge pastes, a thousand clicks, memory that
+// runs out in the middle of a keystroke.
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "app/fatal_report_qt.h"
+#include "common/text_allocator.h"
+#include "launch/command_launcher_posix.h"
+#include "launch/run_command_line.h"
+#include "process_probe.h"
+#include "window_fixture.h"
+
+namespace marrowick {
+namespace {
+
+using enum ControlId;
+using testing::WindowFixture;
+
+using HugePaste = WindowFixture;
+
+TEST_F(HugePaste, TenMebibytesInEachBoxReachTheCommandAndClearAgain) {
+    const QString huge(10 << 20, QChar(u'界'));
+    const std::string huge_bytes = huge.toStdString();
+    for (ControlId id : {INPUT_ADDR, INPUT_NUM, INPUT_PATH}) {
+        click(id);
+        paste_over(huge);
+        EXPECT_NE(command().find(huge_bytes), std::string::npos) << control_spec(id).name;
+        paste_over("");
+        EXPECT_EQ(command().find(huge_bytes), std::string::npos) << control_spec(id).name;
+    }
+    EXPECT_EQ(command(), R"(Trovilane -n  -p "" -O "")");  // the count was cleared too
+}
+
+TEST_F(HugePaste, RepeatedPastesLeaveNothingBehind) {
+    // LeakSanitizer checks at exit that every text of every round was released.
+    const QString large(64 << 10, QChar(u'x'));
+    click(INPUT_PATH);
+    for (int round = 0; round < 100; ++round) {
+        paste_over(large);
+        paste_over("");
+    }
+    EXPECT_EQ(command(), R"(Trovilane -n -1 -p "" -O "")");
+}
+
+// The start button wired to the real launcher, with a "Trovilane" that exits at once.
+class ManyClicks : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        char pattern[] = "/tmp/marrowick-clicks-XXXXXX";
+        folder_ = ::mkdtemp(pattern);
+        std::filesystem::create_symlink("/bin/true", folder_ / "Trovilane");
+        real_launcher_ = std::make_unique<PosixCommandLauncher>(folder_.string());
+        application.router().bind(Routine::RunCommandLine, [this] {
+            RunCommandLine(*application.form(), *real_launcher_);
+        });
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::filesystem::path folder_;
+    std::unique_ptr<PosixCommandLauncher> real_launcher_;
+};
+
+TEST_F(ManyClicks, LeaveNoZombieAndNoDescriptorBehind) {
+    click(INPUT_ADDR);
+    type("a");
+    const std::size_t descriptors_before = testing::open_descriptor_count();
+    for (int i = 0; i < 1000; ++i) {
+        click(按钮1);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the last ones end
+    EXPECT_EQ(testing::zombie_children(), std::vector<int>{});
+    EXPECT_EQ(testing::open_descriptor_count(), descriptors_before);
+}
+
+using FatalFailureInAKeystroke = WindowFixture;
+
+// The error box's text goes to standard error, then the box is closed as a user would.
+void report_and_close_the_error_box() {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        std::fprintf(stderr, "box says: %s\n", box->text().toUtf8().constData());
+        box->accept();
+    }
+}
+
+TEST_F(FatalFailureInAKeystroke, ShowsTheBytesAskedForAndEndsWith255) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            install_fatal_report(application.router());
+            QTimer closer;
+            QObject::connect(&closer, &QTimer::timeout, report_and_close_the_error_box);
+            closer.start(20);
+            click(INPUT_ADDR);
+            ScopedTextAllocationFailure next_text_fails;
+            type("x");  // recomposes: reading the count ("-1", 3 bytes) fails
+            std::fprintf(stderr, "the keystroke returned\n");
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(255), "box says: 内存不足：无法分配 3 字节。");
+}
+
+}  // namespace
+}  // namespace marrowick
