@@ -54,7 +54,7 @@ struct KernelSigaction {
 
 constexpr int signal_count = 64;
 
-[[gnu::no_sanitize("address")]] void reset_handled_signals() {
+__attribute__((no_sanitize("address"))) void reset_handled_signals() {
     for (int signal_number = 1; signal_number <= signal_count; ++signal_number) {
         KernelSigaction current{};
         if (::syscall(SYS_rt_sigaction, signal_number, nullptr, &current, sizeof(std::uint64_t)) !=
@@ -69,7 +69,7 @@ constexpr int signal_count = 64;
 }
 
 // Closes every descriptor from `first` up but `keep`.
-[[gnu::no_sanitize("address")]] void close_descriptors_from(unsigned first, unsigned keep,
+__attribute__((no_sanitize("address"))) void close_descriptors_from(unsigned first, unsigned keep,
                                                             unsigned highest) {
     const bool below = keep <= first || ::syscall(SYS_close_range, first, keep - 1, 0U) == 0;
     if (below && ::syscall(SYS_close_range, keep + 1, UINT_MAX, 0U) == 0) {
@@ -82,7 +82,7 @@ constexpr int signal_count = 64;
     }
 }
 
-[[gnu::no_sanitize("address")]] int become_program(void* state) {
+__attribute__((no_sanitize("address"))) int become_program(void* state) {
     auto* shared = static_cast<SharedState*>(state);
     reset_handled_signals();
     const std::uint64_t none = 0;
@@ -94,7 +94,7 @@ constexpr int signal_count = 64;
     return 127;
 }
 
-[[gnu::no_sanitize("address")]] int run_middle_process(void* state) {
+__attribute__((no_sanitize("address"))) int run_middle_process(void* state) {
     auto* shared = static_cast<SharedState*>(state);
     ::syscall(SYS_setsid);
     if (::clone(become_program, shared->program_stack_top, CLONE_VM | SIGCHLD, shared) < 0) {
