@@ -31,9 +31,15 @@ void compose(benchmark::State& state, std::size_t address, std::size_t path) {
                             static_cast<int64_t>(controls.text(ControlId::INPUT_CMD).size()));
 }
 
-void BM_ComposeTypical(benchmark::State& state) { compose(state, 20, 30); }
-void BM_Compose64KiB(benchmark::State& state) { compose(state, 32 << 10, 32 << 10); }
-void BM_Compose1MiB(benchmark::State& state) { compose(state, 512 << 10, 512 << 10); }
+void BM_ComposeTypical(benchmark::State& state) {
+    compose(state, 20, 30);
+}
+void BM_Compose64KiB(benchmark::State& state) {
+    compose(state, 32 << 10, 32 << 10);
+}
+void BM_Compose1MiB(benchmark::State& state) {
+    compose(state, 512 << 10, 512 << 10);
+}
 
 BENCHMARK(BM_ComposeTypical);
 BENCHMARK(BM_Compose64KiB);
@@ -56,8 +62,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     marrowick::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.print_ratio("1 MiB composition against 64 KiB (16x the input; linear is ~16x, target < 20x)",
-                         "BM_Compose1MiB", "BM_Compose64KiB");
+    reporter.print_ratio(
+        "1 MiB composition against 64 KiB (16x the input; linear is ~16x, target < 20x)",
+        "BM_Compose1MiB", "BM_Compose64KiB");
     benchmark::Shutdown();
     return 0;
 }

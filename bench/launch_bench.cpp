@@ -31,7 +31,8 @@ void BM_RunCommandLine(benchmark::State& state) {
     FormRecord controls;
     EventRouter router(main_window_form().bindings);
     MainWindowForm form(controls, router);
-    controls.set_displayed_text(ControlId::INPUT_CMD, std::string(program) + R"( -n 5 -p "/tmp" -O "addr")");
+    controls.set_displayed_text(ControlId::INPUT_CMD,
+                                std::string(program) + R"( -n 5 -p "/tmp" -O "addr")");
     PosixCommandLauncher launcher("/nonexistent");
     for (auto _ : state) {
         const auto start = Clock::now();

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     window.setFixedSize(537, 202);
     std::vector<std::unique_ptr<QWidget>> widgets;
     for (const marrowick::ControlSpec& spec : marrowick::main_window_form().controls) {
-        const QString caption = QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+        const QString caption =
+            QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
         std::unique_ptr<QWidget> widget;
         switch (spec.kind) {
             case marrowick::ControlKind::EditBox:

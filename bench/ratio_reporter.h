@@ -11,7 +11,7 @@
 namespace marrowick::bench {
 
 class RatioReporter final : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
@@ -32,7 +32,7 @@ public:
         std::printf("%s: %.2fx\n", what.c_str(), top->second / bottom->second);
     }
 
-private:
+  private:
     std::map<std::string, double> seconds_;
 };
 

@@ -10,8 +10,8 @@
 // A paint is seen as a DAMAGE event on the window, so nothing inside the program is needed.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 #include <signal.h>
 #include <sys/wait.h>

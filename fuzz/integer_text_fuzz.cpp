@@ -29,7 +29,8 @@ std::string reference_canonical(std::string_view text) {
         return "";
     }
     const std::string limit = negative ? "2147483648" : "2147483647";
-    const bool beyond = digits.size() > limit.size() || (digits.size() == limit.size() && digits > limit);
+    const bool beyond =
+        digits.size() > limit.size() || (digits.size() == limit.size() && digits > limit);
     return (negative ? "-" : "") + (beyond ? limit : digits);
 }
 

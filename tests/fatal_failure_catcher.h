@@ -11,13 +11,13 @@ struct FatalFailureSeen {
 };
 
 class FatalFailureCatcher {
-public:
+  public:
     FatalFailureCatcher() : previous_(set_fatal_handler(&throw_it)) {}
     ~FatalFailureCatcher() { set_fatal_handler(previous_); }
     FatalFailureCatcher(const FatalFailureCatcher&) = delete;
     FatalFailureCatcher& operator=(const FatalFailureCatcher&) = delete;
 
-private:
+  private:
     static void throw_it(const FatalFailure& failure) { throw FatalFailureSeen{failure}; }
     FatalHandler previous_;
 };

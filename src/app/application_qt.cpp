@@ -27,7 +27,8 @@ void Application::LoadMainWindow() {
         surface_ = std::make_unique<QtControlSurface>(*window_);
         form_ = std::make_unique<MainWindowForm>(*surface_, router_);
     } catch (const std::bad_alloc&) {
-        fail_fatally({.kind = FatalFailure::Kind::WindowCreation, .bytes_requested = 0,
+        fail_fatally({.kind = FatalFailure::Kind::WindowCreation,
+                      .bytes_requested = 0,
                       .what = "MainWindow"});
     }
     router_.bind(Routine::ComposeCommandLine, [this] { ComposeCommandLine(*form_); });

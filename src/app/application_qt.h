@@ -13,7 +13,7 @@ class MainWindowQt;
 class QtControlSurface;
 
 class Application {
-public:
+  public:
     // A QApplication must exist. Started processes go through `launcher`.
     explicit Application(CommandLauncher& launcher);
     ~Application();
@@ -31,7 +31,7 @@ public:
     [[nodiscard]] EventRouter& router() { return router_; }
     [[nodiscard]] MainWindowForm* form() const { return form_.get(); }
 
-private:
+  private:
     CommandLauncher& launcher_;
     EventRouter router_;
     std::unique_ptr<MainWindowQt> window_;

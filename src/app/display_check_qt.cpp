@@ -33,8 +33,8 @@ void handle_message(QtMsgType type, const QMessageLogContext& context, const QSt
                      message.toLocal8Bit().constData());
         std::_Exit(255);
     }
-    fail_fatally({.kind = FatalFailure::Kind::WindowCreation, .bytes_requested = 0,
-                  .what = "MainWindow"});
+    fail_fatally(
+        {.kind = FatalFailure::Kind::WindowCreation, .bytes_requested = 0, .what = "MainWindow"});
 }
 
 }  // namespace
@@ -42,8 +42,8 @@ void handle_message(QtMsgType type, const QMessageLogContext& context, const QSt
 std::string missing_display_reason() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const std::string_view chosen = platform != nullptr ? platform : "";
-    const bool needs_a_server = chosen.empty() || chosen.starts_with("xcb") ||
-                                chosen.starts_with("wayland");
+    const bool needs_a_server =
+        chosen.empty() || chosen.starts_with("xcb") || chosen.starts_with("wayland");
     if (needs_a_server && !is_set("DISPLAY") && !is_set("WAYLAND_DISPLAY")) {
         return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
     }
@@ -55,6 +55,8 @@ void end_quietly_if_the_display_fails() {
     toolkit_handler = qInstallMessageHandler(handle_message);
 }
 
-void display_opened() { toolkit_started = true; }
+void display_opened() {
+    toolkit_started = true;
+}
 
 }  // namespace marrowick

@@ -26,7 +26,9 @@ void Text::release() noexcept {
     size_ = 0;
 }
 
-Text Text::copy_of(std::string_view bytes) { return join({bytes}); }
+Text Text::copy_of(std::string_view bytes) {
+    return join({bytes});
+}
 
 Text join(std::initializer_list<std::string_view> pieces) {
     constexpr std::size_t largest = std::numeric_limits<std::size_t>::max();
@@ -34,7 +36,8 @@ Text join(std::initializer_list<std::string_view> pieces) {
     for (std::string_view piece : pieces) {
         if (piece.size() >= largest - total) {
             // The length itself cannot be represented: no allocator could serve it.
-            fail_fatally({.kind = FatalFailure::Kind::OutOfMemory, .bytes_requested = largest, .what = {}});
+            fail_fatally(
+                {.kind = FatalFailure::Kind::OutOfMemory, .bytes_requested = largest, .what = {}});
         }
         total += piece.size();
     }

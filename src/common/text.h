@@ -12,7 +12,7 @@
 namespace marrowick {
 
 class Text {
-public:
+  public:
     Text() noexcept = default;  // absent
     ~Text() { release(); }
 
@@ -33,7 +33,7 @@ public:
     [[nodiscard]] const char* c_str() const noexcept { return bytes_ != nullptr ? bytes_ : ""; }
     operator std::string_view() const noexcept { return view(); }  // NOLINT: reads like a string
 
-private:
+  private:
     Text(char* bytes, std::size_t size) noexcept : bytes_(bytes), size_(size) {}
     friend Text join(std::initializer_list<std::string_view> pieces);
 

@@ -26,12 +26,15 @@ bool planned_failure_due() noexcept {
 char* allocate_text_bytes(std::size_t size) {
     char* bytes = planned_failure_due() ? nullptr : new (std::nothrow) char[size];
     if (bytes == nullptr) {
-        fail_fatally({.kind = FatalFailure::Kind::OutOfMemory, .bytes_requested = size, .what = {}});
+        fail_fatally(
+            {.kind = FatalFailure::Kind::OutOfMemory, .bytes_requested = size, .what = {}});
     }
     return bytes;
 }
 
-void release_text_bytes(char* bytes) noexcept { delete[] bytes; }
+void release_text_bytes(char* bytes) noexcept {
+    delete[] bytes;
+}
 
 ScopedTextAllocationFailure::ScopedTextAllocationFailure(int successes_first) noexcept
     : previous_(allocations_until_failure) {

@@ -14,13 +14,13 @@ void release_text_bytes(char* bytes) noexcept;
 // While one of these lives, the allocation after `successes_first` more successful ones fails as
 // if memory had run out. It lets tests reach the out-of-memory path without exhausting memory.
 class ScopedTextAllocationFailure {
-public:
+  public:
     explicit ScopedTextAllocationFailure(int successes_first = 0) noexcept;
     ~ScopedTextAllocationFailure();
     ScopedTextAllocationFailure(const ScopedTextAllocationFailure&) = delete;
     ScopedTextAllocationFailure& operator=(const ScopedTextAllocationFailure&) = delete;
 
-private:
+  private:
     int previous_;
 };
 

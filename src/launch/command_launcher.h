@@ -7,7 +7,7 @@
 namespace marrowick {
 
 class CommandLauncher {
-public:
+  public:
     virtual ~CommandLauncher() = default;
     virtual void start(std::string_view command_line) = 0;
 };

@@ -11,7 +11,7 @@
 namespace marrowick {
 
 class PosixCommandLauncher final : public CommandLauncher {
-public:
+  public:
     using Spawner = std::function<SpawnOutcome(const SpawnRequest&)>;
 
     // `program_folder` is searched first for a bare program name. The spawner is the seam
@@ -20,7 +20,7 @@ public:
 
     void start(std::string_view command_line) override;
 
-private:
+  private:
     std::string program_folder_;
     Spawner spawner_;
 };

@@ -70,7 +70,7 @@ __attribute__((no_sanitize("address"))) void reset_handled_signals() {
 
 // Closes every descriptor from `first` up but `keep`.
 __attribute__((no_sanitize("address"))) void close_descriptors_from(unsigned first, unsigned keep,
-                                                            unsigned highest) {
+                                                                    unsigned highest) {
     const bool below = keep <= first || ::syscall(SYS_close_range, first, keep - 1, 0U) == 0;
     if (below && ::syscall(SYS_close_range, keep + 1, UINT_MAX, 0U) == 0) {
         return;
@@ -106,10 +106,10 @@ __attribute__((no_sanitize("address"))) int run_middle_process(void* state) {
 
 // A stack for a new process, unmapped when done.
 class ProcessStack {
-public:
+  public:
     ProcessStack() noexcept
-        : base_(::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK,
-                       -1, 0)) {}
+        : base_(::mmap(nullptr, size, PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0)) {}
     ~ProcessStack() {
         if (valid()) {
             ::munmap(base_, size);
@@ -121,14 +121,14 @@ public:
     [[nodiscard]] bool valid() const noexcept { return base_ != MAP_FAILED; }
     [[nodiscard]] void* top() const noexcept { return static_cast<char*>(base_) + size; }
 
-private:
+  private:
     static constexpr std::size_t size = 64 * 1024;
     void* base_;
 };
 
 // Blocks every signal in this thread while it lives.
 class AllSignalsBlocked {
-public:
+  public:
     AllSignalsBlocked() noexcept {
         sigset_t all;
         ::sigfillset(&all);
@@ -138,12 +138,12 @@ public:
     AllSignalsBlocked(const AllSignalsBlocked&) = delete;
     AllSignalsBlocked& operator=(const AllSignalsBlocked&) = delete;
 
-private:
+  private:
     sigset_t previous_{};
 };
 
 class UniqueFd {
-public:
+  public:
     explicit UniqueFd(int fd = -1) noexcept : fd_(fd) {}
     ~UniqueFd() { reset(); }
     UniqueFd(const UniqueFd&) = delete;
@@ -156,7 +156,7 @@ public:
         }
     }
 
-private:
+  private:
     int fd_;
 };
 

@@ -15,7 +15,7 @@
 namespace marrowick {
 
 class ControlSurface {
-public:
+  public:
     virtual ~ControlSurface() = default;
 
     // What the edit box shows, as a fresh text; absent when it is empty.

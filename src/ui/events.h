@@ -14,7 +14,7 @@
 namespace marrowick {
 
 class EventRouter {
-public:
+  public:
     // Starts with events held off: nothing is delivered before the window is fully built.
     explicit EventRouter(std::span<const EventBinding> bindings);
 
@@ -28,7 +28,7 @@ public:
     // off. Returns whether a routine ran.
     bool RaiseEvent(ControlId control, EventKind event);
 
-private:
+  private:
     std::span<const EventBinding> bindings_;
     std::array<std::function<void()>, 2> handlers_;  // indexed by Routine
     bool held_ = true;

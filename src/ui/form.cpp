@@ -12,8 +12,8 @@ constexpr ControlSpec edit_box(ControlId id, std::string_view name, Rect geometr
 
 constexpr ControlSpec label(ControlId id, std::string_view name, Rect geometry,
                             std::string_view caption) {
-    return {id, name, ControlKind::Label, geometry, caption, false, true, true, 0,
-            InputMode::Normal, false};
+    return {id,   name, ControlKind::Label, geometry, caption, false, true,
+            true, 0,    InputMode::Normal,  false};
 }
 
 constexpr FormSpec form{
@@ -41,12 +41,29 @@ constexpr FormSpec form{
                      InputMode::Integer),
             edit_box(ControlId::INPUT_ADDR, "INPUT_ADDR", {104, 40, 224, 24}, "", true,
                      InputMode::Normal),
-            ControlSpec{ControlId::按钮1, "按钮1", ControlKind::PushButton, {456, 128, 64, 24},
-                        "开始下载", true, true, true, 0, InputMode::Normal, false},
+            ControlSpec{ControlId::按钮1,
+                        "按钮1",
+                        ControlKind::PushButton,
+                        {456, 128, 64, 24},
+                        "开始下载",
+                        true,
+                        true,
+                        true,
+                        0,
+                        InputMode::Normal,
+                        false},
             edit_box(ControlId::INPUT_CMD, "INPUT_CMD", {24, 128, 416, 24}, "", false,
                      InputMode::Normal),
-            ControlSpec{ControlId::INPUT_ORIG, "INPUT_ORIG", ControlKind::CheckBox,
-                        {344, 80, 80, 24}, "只下原创", true, true, true, 0, InputMode::Normal,
+            ControlSpec{ControlId::INPUT_ORIG,
+                        "INPUT_ORIG",
+                        ControlKind::CheckBox,
+                        {344, 80, 80, 24},
+                        "只下原创",
+                        true,
+                        true,
+                        true,
+                        0,
+                        InputMode::Normal,
                         false},
             label(ControlId::标签3, "标签3", {344, 40, 64, 24}, "下载数量："),
             label(ControlId::标签2, "标签2", {32, 80, 72, 24}, "保存路径："),
@@ -78,7 +95,9 @@ static_assert(ids_follow_form_order());
 
 }  // namespace
 
-const FormSpec& main_window_form() { return form; }
+const FormSpec& main_window_form() {
+    return form;
+}
 
 const ControlSpec& control_spec(ControlId id) {
     return form.controls[static_cast<std::size_t>(id)];

@@ -45,20 +45,20 @@ struct ControlSpec {
     ControlId id;
     std::string_view name;
     ControlKind kind;
-    Rect geometry;                // client-area pixels
-    std::string_view caption;     // caption, or initial content of an edit box
+    Rect geometry;             // client-area pixels
+    std::string_view caption;  // caption, or initial content of an edit box
     bool tab_stop;
     bool enabled;
     bool visible;
     int tab_order_value;
-    InputMode input_mode;         // edit boxes only
-    bool initially_checked;       // check box only
+    InputMode input_mode;    // edit boxes only
+    bool initially_checked;  // check box only
 };
 
 struct WindowSpec {
     std::string_view name;
     std::string_view title;
-    Size outer_size;              // frame, title bar and borders included
+    Size outer_size;  // frame, title bar and borders included
     bool resizable;
     bool system_menu;
     bool minimise_button;

@@ -9,7 +9,7 @@
 namespace marrowick {
 
 class FormAccess {
-public:
+  public:
     virtual ~FormAccess() = default;
 
     // A fresh copy of what the edit box shows, owned by the caller; absent when the box is empty.

@@ -5,7 +5,9 @@
 namespace marrowick {
 namespace {
 
-std::size_t index_of(ControlId id) { return static_cast<std::size_t>(id); }
+std::size_t index_of(ControlId id) {
+    return static_cast<std::size_t>(id);
+}
 
 }  // namespace
 
@@ -34,7 +36,9 @@ void FormRecord::set_displayed_text(ControlId edit_box, std::string_view text) {
     }
 }
 
-bool FormRecord::is_checked(ControlId /*check_box*/) { return checked_; }
+bool FormRecord::is_checked(ControlId /*check_box*/) {
+    return checked_;
+}
 
 std::size_t FormRecord::selection_end(ControlId edit_box) {
     return selection_ends_[index_of(edit_box)];
@@ -77,6 +81,5 @@ void FormRecord::select_up_to(ControlId edit_box, std::size_t offset) {
 const std::string& FormRecord::text(ControlId edit_box) const {
     return texts_[index_of(edit_box)];
 }
-
 
 }  // namespace marrowick

@@ -13,7 +13,7 @@
 namespace marrowick {
 
 class FormRecord final : public ControlSurface {
-public:
+  public:
     FormRecord();  // the controls' initial contents and states from the form description
 
     void attach(MainWindowForm& form) { form_ = &form; }
@@ -32,8 +32,7 @@ public:
 
     [[nodiscard]] const std::string& text(ControlId edit_box) const;
 
-private:
-
+  private:
     MainWindowForm* form_ = nullptr;
     std::array<std::string, control_count> texts_;
     std::array<std::size_t, control_count> selection_ends_{};

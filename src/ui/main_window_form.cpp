@@ -8,11 +8,15 @@
 namespace marrowick {
 namespace {
 
-std::size_t index_of(ControlId id) { return static_cast<std::size_t>(id); }
+std::size_t index_of(ControlId id) {
+    return static_cast<std::size_t>(id);
+}
 
 }  // namespace
 
-Text MainWindowForm::read_content(ControlId edit_box) { return surface_.displayed_text(edit_box); }
+Text MainWindowForm::read_content(ControlId edit_box) {
+    return surface_.displayed_text(edit_box);
+}
 
 int MainWindowForm::read_checked(ControlId check_box) {
     return surface_.is_checked(check_box) ? 1 : 0;
@@ -33,7 +37,9 @@ void MainWindowForm::text_changed(ControlId edit_box) {
     }
 }
 
-void MainWindowForm::clicked(ControlId control) { router_.RaiseEvent(control, EventKind::Clicked); }
+void MainWindowForm::clicked(ControlId control) {
+    router_.RaiseEvent(control, EventKind::Clicked);
+}
 
 void MainWindowForm::focus_left(ControlId control) {
     const ControlSpec& spec = control_spec(control);

@@ -13,7 +13,7 @@
 namespace marrowick {
 
 class MainWindowForm final : public FormAccess {
-public:
+  public:
     MainWindowForm(ControlSurface& surface, EventRouter& router)
         : surface_(surface), router_(router) {}
 
@@ -35,7 +35,7 @@ public:
     // was rewritten.
     bool NormaliseIntegerText(ControlId edit_box);
 
-private:
+  private:
     ControlSurface& surface_;
     EventRouter& router_;
     std::array<bool, control_count> change_suppressed_{};

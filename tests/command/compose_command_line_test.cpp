@@ -49,21 +49,28 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, ComposeCommandLineCases,
     ::testing::Values(
         ComposeCase{"the start-up values", {"-1", "", "", false}, R"(Trovilane -n -1 -p "" -O "")"},
-        ComposeCase{"unchecked", {"10", R"(D:\save)", "addr", false},
+        ComposeCase{"unchecked",
+                    {"10", R"(D:\save)", "addr", false},
                     R"(Trovilane -n 10 -p "D:\save" -O "addr")"},
-        ComposeCase{"checked", {"10", R"(D:\save)", "addr", true},
+        ComposeCase{"checked",
+                    {"10", R"(D:\save)", "addr", true},
                     R"(Trovilane -n 10 -p "D:\save" -o "addr")"},
-        ComposeCase{"an empty count leaves two blanks", {"", "/tmp", "a", false},
+        ComposeCase{"an empty count leaves two blanks",
+                    {"", "/tmp", "a", false},
                     R"(Trovilane -n  -p "/tmp" -O "a")"},
-        ComposeCase{"a trailing backslash is kept", {"5", R"(D:\save\)", "a", false},
+        ComposeCase{"a trailing backslash is kept",
+                    {"5", R"(D:\save\)", "a", false},
                     R"(Trovilane -n 5 -p "D:\save\" -O "a")"},
-        ComposeCase{"stray quotes are kept", {"5", R"(my "dir)", R"(x"y)", true},
+        ComposeCase{"stray quotes are kept",
+                    {"5", R"(my "dir)", R"(x"y)", true},
                     R"(Trovilane -n 5 -p "my "dir" -o "x"y")"},
-        ComposeCase{"blanks are not trimmed", {" 5 ", " p ", " a ", false},
+        ComposeCase{"blanks are not trimmed",
+                    {" 5 ", " p ", " a ", false},
                     R"(Trovilane -n  5  -p " p " -O " a ")"},
-        ComposeCase{"the count is not checked", {"1-2", "", "", false},
-                    R"(Trovilane -n 1-2 -p "" -O "")"},
-        ComposeCase{"Chinese bytes pass unchanged", {"3", "/home/用户/文章", "https://例子.cn/博客", false},
+        ComposeCase{
+            "the count is not checked", {"1-2", "", "", false}, R"(Trovilane -n 1-2 -p "" -O "")"},
+        ComposeCase{"Chinese bytes pass unchanged",
+                    {"3", "/home/用户/文章", "https://例子.cn/博客", false},
                     R"(Trovilane -n 3 -p "/home/用户/文章" -O "https://例子.cn/博客")"}));
 
 // Passes everything on to the window's form access and notes each write of the command field.
@@ -94,9 +101,9 @@ TEST(ComposeCommandLine, WritesTheCommandFieldInThreeStages) {
         ComposeCommandLine(recorder);
         const char* flag = original_only ? " -o " : " -O ";
         EXPECT_EQ(recorder.command_writes,
-                  (std::vector<std::string>{R"(Trovilane -n -1 -p "p")",
-                                            std::string(R"(Trovilane -n -1 -p "p")") + flag,
-                                            std::string(R"(Trovilane -n -1 -p "p")") + flag + R"("a")"}));
+                  (std::vector<std::string>{
+                      R"(Trovilane -n -1 -p "p")", std::string(R"(Trovilane -n -1 -p "p")") + flag,
+                      std::string(R"(Trovilane -n -1 -p "p")") + flag + R"("a")"}));
     }
 }
 
@@ -133,7 +140,8 @@ TEST(ComposeCommandLine, RunningOutOfMemoryIsFatalWithTheSizeOfTheJoin) {
         window.controls.type(ControlId::INPUT_PATH, "/data");
         FAIL() << "the join was expected to fail";
     } catch (const testing::FatalFailureSeen& seen) {
-        EXPECT_EQ(seen.failure.bytes_requested, std::string(R"(Trovilane -n -1 -p "/data")").size() + 1);
+        EXPECT_EQ(seen.failure.bytes_requested,
+                  std::string(R"(Trovilane -n -1 -p "/data")").size() + 1);
     }
 }
 

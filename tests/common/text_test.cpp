@@ -45,7 +45,8 @@ TEST(Text, CopiesBytesVerbatimIncludingZerosAndNonAscii) {
 TEST(Text, MovingTransfersOwnershipAndLeavesTheSourceAbsent) {
     Text first = Text::copy_of("owned");
     Text second = std::move(first);
-    EXPECT_TRUE(first.is_absent());  // NOLINT(bugprone-use-after-move): the moved-from state is the point
+    EXPECT_TRUE(
+        first.is_absent());  // NOLINT(bugprone-use-after-move): the moved-from state is the point
     EXPECT_EQ(second.view(), "owned");
     second = Text::copy_of("replaced");
     EXPECT_EQ(second.view(), "replaced");

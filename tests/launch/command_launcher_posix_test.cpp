@@ -10,7 +10,7 @@ namespace marrowick {
 namespace {
 
 class PosixLauncher : public testing::LaunchFixture {
-protected:
+  protected:
     std::vector<SpawnRequest> spawned;
     PosixCommandLauncher recording{program_folder_.string(), [this](const SpawnRequest& r) {
                                        spawned.push_back(r);
@@ -23,8 +23,8 @@ TEST_F(PosixLauncher, TheComposedCommandReachesTheDownloaderAsSeparateArguments)
     real.start(R"(Trovilane -n 10 -p "D:\save" -O "addr")");
     const auto recorded = records(1);
     ASSERT_EQ(recorded.size(), 1U);
-    EXPECT_EQ(recorded[0].arguments,
-              (std::vector<std::string>{"Trovilane", "-n", "10", "-p", R"(D:\save)", "-O", "addr"}));
+    EXPECT_EQ(recorded[0].arguments, (std::vector<std::string>{"Trovilane", "-n", "10", "-p",
+                                                               R"(D:\save)", "-O", "addr"}));
     EXPECT_EQ(recorded[0].current_directory, program_folder_.string());
 }
 

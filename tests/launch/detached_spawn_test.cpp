@@ -16,15 +16,16 @@ namespace {
 using namespace std::chrono_literals;
 
 class DetachedSpawn : public testing::LaunchFixture {
-protected:
+  protected:
     SpawnRequest fixture_request(std::vector<std::string> arguments) {
-        return {.program = (program_folder_ / "Trovilane").string(), .arguments = std::move(arguments)};
+        return {.program = (program_folder_ / "Trovilane").string(),
+                .arguments = std::move(arguments)};
     }
 };
 
 TEST_F(DetachedSpawn, PassesTheArgumentVectorUnchanged) {
-    const std::vector<std::string> arguments{"Trovilane", "", "two words", R"(D:\save\)", "文章",
-                                             "\"quoted\""};
+    const std::vector<std::string> arguments{"Trovilane",   "",     "two words",
+                                             R"(D:\save\)", "文章", "\"quoted\""};
     EXPECT_EQ(spawn_detached(fixture_request(arguments)), SpawnOutcome::Started);
     const auto recorded = records(1);
     ASSERT_EQ(recorded.size(), 1U);

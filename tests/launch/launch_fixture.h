@@ -17,7 +17,7 @@
 namespace marrowick::testing {
 
 class LaunchFixture : public ::testing::Test {
-protected:
+  protected:
     LaunchFixture() {
         char pattern[] = "/tmp/marrowick-launch-XXXXXX";
         root_ = ::mkdtemp(pattern);

@@ -21,9 +21,8 @@ TEST(RunCommandLine, StartsWhatTheCommandFieldHolds) {
     window.controls.type(ControlId::INPUT_ADDR, "addr");
     RunCommandLine(window.form, launcher);
     RunCommandLine(window.form, launcher);
-    EXPECT_EQ(launcher.started,
-              (std::vector<std::string>{R"(Trovilane -n -1 -p "" -O "addr")",
-                                        R"(Trovilane -n -1 -p "" -O "addr")"}));
+    EXPECT_EQ(launcher.started, (std::vector<std::string>{R"(Trovilane -n -1 -p "" -O "addr")",
+                                                          R"(Trovilane -n -1 -p "" -O "addr")"}));
 }
 
 TEST(RunCommandLine, BeforeAnyCompositionHandsOverTheEmptyText) {

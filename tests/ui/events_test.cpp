@@ -10,9 +10,10 @@ namespace {
 using enum ControlId;
 
 class EventRouterTest : public ::testing::Test {
-protected:
+  protected:
     EventRouterTest() {
-        router.bind(Routine::ComposeCommandLine, [this] { ran.push_back(Routine::ComposeCommandLine); });
+        router.bind(Routine::ComposeCommandLine,
+                    [this] { ran.push_back(Routine::ComposeCommandLine); });
         router.bind(Routine::RunCommandLine, [this] { ran.push_back(Routine::RunCommandLine); });
     }
     EventRouter router{main_window_form().bindings};

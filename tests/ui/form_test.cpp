@@ -21,8 +21,8 @@ TEST(Form, EveryControlIsFoundByItsUniqueName) {
 
 TEST(Form, CreationOrderIsTheReverseOfFormOrder) {
     const std::array<ControlId, control_count> expected{
-        ControlId::标签1,     ControlId::标签2,     ControlId::标签3,
-        ControlId::INPUT_ORIG, ControlId::INPUT_CMD,  ControlId::按钮1,
+        ControlId::标签1,      ControlId::标签2,     ControlId::标签3,
+        ControlId::INPUT_ORIG, ControlId::INPUT_CMD, ControlId::按钮1,
         ControlId::INPUT_ADDR, ControlId::INPUT_NUM, ControlId::INPUT_PATH};
     EXPECT_EQ(creation_order(), expected);
 }

@@ -21,21 +21,21 @@ TEST_P(CanonicalIntegerText, MatchesTheRewriteTable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CanonicalIntegerText,
-    ::testing::Values(
-        Rewrite{"-1", "-1"}, Rewrite{"", ""}, Rewrite{"0", ""}, Rewrite{"-0", ""},
-        Rewrite{"+0", ""}, Rewrite{"00", ""}, Rewrite{"-", ""}, Rewrite{"+", ""},
-        Rewrite{"007", "7"}, Rewrite{"+5", "5"}, Rewrite{"1-2", "1"}, Rewrite{"12abc", "12"},
-        Rewrite{"abc", ""}, Rewrite{" 42", "42"}, Rewrite{"\t\n\v\f\r 9", "9"},
-        Rewrite{"--5", ""}, Rewrite{"+-5", ""}, Rewrite{"- 5", ""}, Rewrite{"4 2", "4"},
-        Rewrite{"2147483647", "2147483647"}, Rewrite{"2147483648", "2147483647"},
-        Rewrite{"-2147483648", "-2147483648"}, Rewrite{"-2147483649", "-2147483648"},
-        Rewrite{"9223372036854775807", "2147483647"},
-        Rewrite{"-9223372036854775808", "-2147483648"},
-        Rewrite{"99999999999999999999", "2147483647"},
-        Rewrite{std::string(4096, '9'), "2147483647"},
-        Rewrite{"-" + std::string(4096, '7'), "-2147483648"},
-        Rewrite{std::string(1000, '0') + "12", "12"},
-        Rewrite{"\xEF\xBC\x95", ""}));  // a full-width digit is no digit
+    ::testing::Values(Rewrite{"-1", "-1"}, Rewrite{"", ""}, Rewrite{"0", ""}, Rewrite{"-0", ""},
+                      Rewrite{"+0", ""}, Rewrite{"00", ""}, Rewrite{"-", ""}, Rewrite{"+", ""},
+                      Rewrite{"007", "7"}, Rewrite{"+5", "5"}, Rewrite{"1-2", "1"},
+                      Rewrite{"12abc", "12"}, Rewrite{"abc", ""}, Rewrite{" 42", "42"},
+                      Rewrite{"\t\n\v\f\r 9", "9"}, Rewrite{"--5", ""}, Rewrite{"+-5", ""},
+                      Rewrite{"- 5", ""}, Rewrite{"4 2", "4"}, Rewrite{"2147483647", "2147483647"},
+                      Rewrite{"2147483648", "2147483647"}, Rewrite{"-2147483648", "-2147483648"},
+                      Rewrite{"-2147483649", "-2147483648"},
+                      Rewrite{"9223372036854775807", "2147483647"},
+                      Rewrite{"-9223372036854775808", "-2147483648"},
+                      Rewrite{"99999999999999999999", "2147483647"},
+                      Rewrite{std::string(4096, '9'), "2147483647"},
+                      Rewrite{"-" + std::string(4096, '7'), "-2147483648"},
+                      Rewrite{std::string(1000, '0') + "12", "12"},
+                      Rewrite{"\xEF\xBC\x95", ""}));  // a full-width digit is no digit
 
 TEST(IntegerInputFilter, TakesDigitsMinusAndControlCharactersOnly) {
     for (char32_t c = 0; c < 32; ++c) {

@@ -15,7 +15,7 @@ using enum ControlId;
 // A surface whose toolkit either reports every change of a text, the program's own included, or
 // only the user's: form access must raise exactly once per write with both.
 class ScriptedSurface final : public ControlSurface {
-public:
+  public:
     explicit ScriptedSurface(bool reports_program_changes)
         : reports_program_changes_(reports_program_changes) {}
     MainWindowForm* form = nullptr;
@@ -35,12 +35,12 @@ public:
     std::size_t selection_end(ControlId) override { return 0; }
     void place_caret(ControlId, std::size_t) override {}
 
-private:
+  private:
     bool reports_program_changes_;
 };
 
 class FormAccessWrite : public ::testing::TestWithParam<bool> {
-protected:
+  protected:
     FormAccessWrite() {
         surface.form = &form;
         router.bind(Routine::ComposeCommandLine, [this] { ++raised; });

@@ -24,7 +24,7 @@ TEST(TabOrder, CyclesForwardAndBackward) {
         {INPUT_PATH, TabDirection::Forward, INPUT_ORIG},
         {INPUT_ORIG, TabDirection::Backward, INPUT_PATH},
         {INPUT_NUM, TabDirection::Backward, INPUT_ADDR},
-        {INPUT_CMD, TabDirection::Forward, INPUT_ORIG},   // not in the order: start over
+        {INPUT_CMD, TabDirection::Forward, INPUT_ORIG},  // not in the order: start over
         {std::nullopt, TabDirection::Backward, INPUT_PATH},
     };
     for (const Step& step : steps) {
@@ -42,12 +42,13 @@ TEST(TabOrder, SortsByValueAndKeepsCreationOrderForEqualValues) {
         s.tab_stop = tab_stop;
         return s;
     };
-    const std::vector<ControlSpec> created{
-        spec(INPUT_ORIG, 2), spec(INPUT_CMD, 0, true, true), spec(按钮1, 1),
-        spec(INPUT_ADDR, 1, false),            // hidden
-        spec(INPUT_NUM, 0, true, false),       // disabled
-        spec(标签1, 0, true, true, false),      // not a tab stop
-        spec(INPUT_PATH, 1)};
+    const std::vector<ControlSpec> created{spec(INPUT_ORIG, 2),
+                                           spec(INPUT_CMD, 0, true, true),
+                                           spec(按钮1, 1),
+                                           spec(INPUT_ADDR, 1, false),         // hidden
+                                           spec(INPUT_NUM, 0, true, false),    // disabled
+                                           spec(标签1, 0, true, true, false),  // not a tab stop
+                                           spec(INPUT_PATH, 1)};
     const std::vector<ControlId> expected{INPUT_CMD, 按钮1, INPUT_PATH, INPUT_ORIG};
     EXPECT_EQ(tab_order(created), expected);
     EXPECT_EQ(next_in_tab_order({}, INPUT_CMD, TabDirection::Forward), std::nullopt);

@@ -11,19 +11,19 @@
 namespace marrowick {
 
 class FormLineEdit final : public QLineEdit {
-public:
+  public:
     FormLineEdit(InputMode mode, QWidget* parent);
 
     // Called after every loss of the keyboard focus, to another control, another window or
     // another application; not when the box's own context menu opens.
     std::function<void()> on_focus_left;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     InputMode mode_;
 };
 

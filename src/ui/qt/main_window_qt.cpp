@@ -22,7 +22,9 @@ QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::size_t index_of(ControlId id) { return static_cast<std::size_t>(id); }
+std::size_t index_of(ControlId id) {
+    return static_cast<std::size_t>(id);
+}
 
 Key key_of(const QKeyEvent& event) {
     switch (event.key()) {
@@ -142,7 +144,7 @@ void MainWindowQt::create_control(const ControlSpec& spec) {
                         spec.geometry.height);
     widget->setEnabled(spec.enabled);
     widget->setFocusPolicy(spec.tab_stop && spec.kind != ControlKind::Label ? Qt::StrongFocus
-                                                                           : Qt::NoFocus);
+                                                                            : Qt::NoFocus);
     widget->setVisible(spec.visible);
     widget->installEventFilter(this);  // the window sees each key before the control
     controls_[index_of(spec.id)] = std::move(widget);
@@ -193,7 +195,9 @@ void MainWindowQt::fit_outer_frame() {
     move(full.left() + at.x, full.top() + at.y);
 }
 
-QWidget* MainWindowQt::control(ControlId id) const { return controls_[index_of(id)].get(); }
+QWidget* MainWindowQt::control(ControlId id) const {
+    return controls_[index_of(id)].get();
+}
 
 QLineEdit* MainWindowQt::edit_box(ControlId id) const {
     return dynamic_cast<QLineEdit*>(control(id));

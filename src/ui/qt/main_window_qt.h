@@ -19,7 +19,7 @@ class QAbstractButton;
 namespace marrowick {
 
 class MainWindowQt final : public QWidget {
-public:
+  public:
     // Builds the window and its controls hidden, in creation order, then stacks them in form
     // order. Nothing is forwarded anywhere until attach().
     MainWindowQt();
@@ -40,14 +40,14 @@ public:
     [[nodiscard]] QAbstractButton* button(ControlId id) const;
     [[nodiscard]] std::optional<ControlId> control_id_of(const QWidget* widget) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void create_control(const ControlSpec& spec);
     bool handle_window_key(QKeyEvent* event);
     void fit_outer_frame();

@@ -7,7 +7,7 @@
 namespace marrowick {
 
 class QtControlSurface final : public ControlSurface {
-public:
+  public:
     explicit QtControlSurface(MainWindowQt& window) : window_(window) {}
 
     [[nodiscard]] Text displayed_text(ControlId edit_box) override;
@@ -16,7 +16,7 @@ public:
     [[nodiscard]] std::size_t selection_end(ControlId edit_box) override;
     void place_caret(ControlId edit_box, std::size_t offset) override;
 
-private:
+  private:
     MainWindowQt& window_;
 };
 

@@ -1,10 +1,10 @@
 // X11: the window asks the window manager to leave it out of the task bar and the pager through
 // _NET_WM_STATE, set on the native window before it is mapped. Neither an owner window nor a
 // tool-window type does this on X11.
-#include <QGuiApplication>
-#include <QWidget>
 #include <qguiapplication_platform.h>
 #include <xcb/xcb.h>
+#include <QGuiApplication>
+#include <QWidget>
 
 #include <array>
 #include <cstdlib>

@@ -48,16 +48,15 @@ TEST_F(HugePaste, RepeatedPastesLeaveNothingBehind) {
 
 // The start button wired to the real launcher, with a "Trovilane" that exits at once.
 class ManyClicks : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         WindowFixture::SetUp();
         char pattern[] = "/tmp/marrowick-clicks-XXXXXX";
         folder_ = ::mkdtemp(pattern);
         std::filesystem::create_symlink("/bin/true", folder_ / "Trovilane");
         real_launcher_ = std::make_unique<PosixCommandLauncher>(folder_.string());
-        application.router().bind(Routine::RunCommandLine, [this] {
-            RunCommandLine(*application.form(), *real_launcher_);
-        });
+        application.router().bind(Routine::RunCommandLine,
+                                  [this] { RunCommandLine(*application.form(), *real_launcher_); });
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 

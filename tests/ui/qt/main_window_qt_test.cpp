@@ -38,7 +38,8 @@ TEST_F(MainWindowAtStart, EveryControlMatchesTheFormDescription) {
             << spec.name;
         EXPECT_EQ(widget->isEnabled(), spec.enabled) << spec.name;
         EXPECT_TRUE(widget->isVisible()) << spec.name;
-        EXPECT_EQ(widget->focusPolicy() == Qt::StrongFocus, spec.tab_stop && spec.kind != ControlKind::Label)
+        EXPECT_EQ(widget->focusPolicy() == Qt::StrongFocus,
+                  spec.tab_stop && spec.kind != ControlKind::Label)
             << spec.name;
         QString shown;
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
@@ -125,8 +126,7 @@ struct FocusLossRow {
     bool recomposed;
 };
 
-class CountFocusLoss : public WindowFixture,
-                       public ::testing::WithParamInterface<FocusLossRow> {};
+class CountFocusLoss : public WindowFixture, public ::testing::WithParamInterface<FocusLossRow> {};
 
 TEST_P(CountFocusLoss, RewritesTheCountWhenTabLeavesIt) {
     const FocusLossRow& row = GetParam();

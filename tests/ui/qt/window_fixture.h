@@ -27,7 +27,7 @@ struct RecordingLauncher final : CommandLauncher {
 };
 
 class WindowFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         application.LoadMainWindow();
         window = application.window();
@@ -54,7 +54,7 @@ protected:
     }
     static void type(const QString& characters) {
         for (QChar c : characters) {
-            const auto key = c == u' ' ? Qt::Key_Space
+            const auto key = c == u' '           ? Qt::Key_Space
                              : c.unicode() < 128 ? static_cast<Qt::Key>(c.toUpper().unicode())
                                                  : Qt::Key_unknown;
             QTest::sendKeyEvent(QTest::Click, keyboard_target(), key, QString(c), Qt::NoModifier);
