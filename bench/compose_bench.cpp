@@ -23,7 +23,7 @@ void compose(benchmark::State& state, std::size_t address, std::size_t path) {
     controls.set_displayed_text(ControlId::INPUT_ADDR, std::string(address, 'a'));
     controls.set_displayed_text(ControlId::INPUT_PATH, std::string(path, 'p'));
     controls.set_displayed_text(ControlId::INPUT_NUM, "25");
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         ComposeCommandLine(form);
         benchmark::DoNotOptimize(controls.text(ControlId::INPUT_CMD).data());
     }
@@ -47,7 +47,7 @@ BENCHMARK(BM_Compose1MiB);
 
 void BM_CanonicalIntegerText(benchmark::State& state) {
     const std::string shown[] = {"-1", "007", "12abc", " 42", "99999999999999999999"};
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         for (const std::string& text : shown) {
             benchmark::DoNotOptimize(canonical_integer_text(text));
         }

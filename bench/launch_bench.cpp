@@ -34,7 +34,7 @@ void BM_RunCommandLine(benchmark::State& state) {
     controls.set_displayed_text(ControlId::INPUT_CMD,
                                 std::string(program) + R"( -n 5 -p "/tmp" -O "addr")");
     PosixCommandLauncher launcher("/nonexistent");
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         const auto start = Clock::now();
         RunCommandLine(form, launcher);
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
@@ -48,11 +48,12 @@ BENCHMARK(BM_RunCommandLine)->UseManualTime()->Iterations(1000);
 void BM_BarePosixSpawn(benchmark::State& state) {
     std::vector<std::string> arguments{program, "-n", "5", "-p", "/tmp", "-O", "addr"};
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         const auto start = Clock::now();
         pid_t pid = 0;
         const int failed = posix_spawn(&pid, program, nullptr, nullptr, argv.data(), environ);

@@ -13,12 +13,12 @@
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -156,8 +156,9 @@ int keys(Display* display, int damage_base, const char* name, int count) {
         std::fprintf(stderr, "no repaint seen\n");
         return 1;
     }
-    std::nth_element(latencies.begin(), latencies.begin() + latencies.size() / 2, latencies.end());
-    std::printf("%.2f\n", latencies[latencies.size() / 2]);
+    const auto middle = latencies.begin() + static_cast<std::ptrdiff_t>(latencies.size() / 2);
+    std::nth_element(latencies.begin(), middle, latencies.end());
+    std::printf("%.2f\n", *middle);
     return 0;
 }
 

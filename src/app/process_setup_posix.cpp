@@ -15,7 +15,7 @@ std::string own_executable_path() {
             return {};
         }
         if (static_cast<std::size_t>(length) < buffer.size()) {
-            return std::string(buffer.data(), static_cast<std::size_t>(length));
+            return {buffer.data(), static_cast<std::size_t>(length)};
         }
         buffer.resize(buffer.size() * 2);  // the path may have been cut: ask again with more room
     }

@@ -50,7 +50,7 @@ Text join(std::initializer_list<std::string_view> pieces) {
         }
     }
     *end = '\0';
-    return Text(bytes, total);
+    return {bytes, total};
 }
 
 }  // namespace marrowick

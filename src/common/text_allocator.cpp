@@ -33,7 +33,7 @@ char* allocate_text_bytes(std::size_t size) {
 }
 
 void release_text_bytes(char* bytes) noexcept {
-    delete[] bytes;
+    delete[] bytes;  // NOLINT(cppcoreguidelines-owning-memory): the release of a Text's bytes
 }
 
 ScopedTextAllocationFailure::ScopedTextAllocationFailure(int successes_first) noexcept

@@ -15,7 +15,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sched.h>
-#include <signal.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -24,6 +23,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdint>
 
 #include "launch/detached_spawn.h"
@@ -122,7 +122,7 @@ class ProcessStack {
     [[nodiscard]] void* top() const noexcept { return static_cast<char*>(base_) + size; }
 
   private:
-    static constexpr std::size_t size = 64 * 1024;
+    static constexpr std::size_t size = std::size_t{64} * 1024;
     void* base_;
 };
 

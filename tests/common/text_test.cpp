@@ -45,8 +45,9 @@ TEST(Text, CopiesBytesVerbatimIncludingZerosAndNonAscii) {
 TEST(Text, MovingTransfersOwnershipAndLeavesTheSourceAbsent) {
     Text first = Text::copy_of("owned");
     Text second = std::move(first);
+    // The moved-from state is the point here.
     EXPECT_TRUE(
-        first.is_absent());  // NOLINT(bugprone-use-after-move): the moved-from state is the point
+        first.is_absent());  // NOLINT(bugprone-use-after-move,clang-analyzer-cplusplus.Move)
     EXPECT_EQ(second.view(), "owned");
     second = Text::copy_of("replaced");
     EXPECT_EQ(second.view(), "replaced");

@@ -9,6 +9,11 @@
 namespace marrowick {
 namespace {
 
+std::string path_variable() {
+    const char* path = std::getenv("PATH");
+    return path != nullptr ? path : "";
+}
+
 class PosixLauncher : public testing::LaunchFixture {
   protected:
     std::vector<SpawnRequest> spawned;
@@ -40,7 +45,7 @@ TEST_F(PosixLauncher, FindsTheProgramBesideItselfBeforeTheSearchPath) {
     const auto on_path = root_ / "bin";
     std::filesystem::create_directories(on_path);
     std::filesystem::copy_file(FIXTURE_DOWNLOADER, on_path / "Trovilane");
-    const std::string saved_path = std::getenv("PATH");
+    const std::string saved_path = path_variable();
     ::setenv("PATH", on_path.c_str(), 1);
     real.start("Trovilane");
     ::setenv("PATH", saved_path.c_str(), 1);
@@ -53,7 +58,7 @@ TEST_F(PosixLauncher, FallsBackToTheSearchPath) {
     const auto on_path = root_ / "bin";
     std::filesystem::create_directories(on_path);
     std::filesystem::copy_file(FIXTURE_DOWNLOADER, on_path / "Other");
-    const std::string saved_path = std::getenv("PATH");
+    const std::string saved_path = path_variable();
     ::setenv("PATH", on_path.c_str(), 1);
     real.start(R"(Other "x y")");
     ::setenv("PATH", saved_path.c_str(), 1);

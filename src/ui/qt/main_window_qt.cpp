@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <ranges>
+
 #include "ui/qt/form_line_edit_qt.h"
 #include "ui/qt/task_bar.h"
 #include "ui/tab_order.h"
@@ -92,8 +94,8 @@ MainWindowQt::MainWindowQt() {
     }
     // Stacking in form order: the first control of the form on top.
     const auto& controls = main_window_form().controls;
-    for (auto spec_it = controls.rbegin(); spec_it != controls.rend(); ++spec_it) {
-        control(spec_it->id)->raise();
+    for (const ControlSpec& spec : std::views::reverse(controls)) {
+        control(spec.id)->raise();
     }
 }
 
