@@ -40,7 +40,6 @@ void Application::LoadMainWindow() {
 }
 
 int Application::RunMessageLoop() {
-    loop_started_ = true;
     if (!window_ || !window_->isVisible()) {
         return 0;
     }

@@ -37,7 +37,6 @@ class Application {
     std::unique_ptr<MainWindowQt> window_;
     std::unique_ptr<QtControlSurface> surface_;
     std::unique_ptr<MainWindowForm> form_;
-    bool loop_started_ = false;
 };
 
 }  // namespace marrowick

@@ -74,10 +74,6 @@ void FormRecord::leave(ControlId control) {
     }
 }
 
-void FormRecord::select_up_to(ControlId edit_box, std::size_t offset) {
-    place_caret(edit_box, offset);
-}
-
 const std::string& FormRecord::text(ControlId edit_box) const {
     return texts_[index_of(edit_box)];
 }

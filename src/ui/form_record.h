@@ -28,7 +28,6 @@ class FormRecord final : public ControlSurface {
     void type(ControlId edit_box, std::string_view new_text);  // one edit that leaves new_text
     void click(ControlId control);
     void leave(ControlId control);
-    void select_up_to(ControlId edit_box, std::size_t offset);
 
     [[nodiscard]] const std::string& text(ControlId edit_box) const;
 

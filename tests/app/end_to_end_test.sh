@@ -5,20 +5,7 @@
 # window manager and once under IceWM.
 # Usage: end_to_end_test.sh PROGRAM FIXTURE_DOWNLOADER
 set -uo pipefail
-
-passes=0
-failures=0
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok: $name"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $name"
-    fi
-}
+source "$(dirname "$0")/shell_helpers.sh"
 
 # Client-area coordinates of the form, as the window lays its controls out.
 declare -A centre=(
@@ -85,12 +72,8 @@ typical_use() {
     fi
     (cd / && exec "$program") &
     local pid=$!
-    local window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^Marrowick_GUI$' 2>/dev/null | head -n 1)
-        [[ -n "$window" ]] && break
-        sleep 0.1
-    done
+    local window
+    window=$(wait_for_main_window)
     check "[$wm] the window appears" test -n "$window"
     [[ -n "$window" ]] || { kill "$pid"; return; }
     sleep 0.5
@@ -153,8 +136,7 @@ if [[ "${1:-}" == --inside-x ]]; then
     export PATH=$bin:$PATH
     typical_use "$2" none
     typical_use "$2" icewm
-    echo "$passes passed, $failures failed"
-    [[ $failures -eq 0 ]]
+    finish
     exit
 fi
 

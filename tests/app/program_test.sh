@@ -3,6 +3,7 @@
 # real X server (Xvfb) where it is checked from outside with X tools and closed with Esc.
 # Usage: program_test.sh PROGRAM
 set -uo pipefail
+source "$(dirname "$0")/shell_helpers.sh"
 
 # Runs inside the X server: starts the program from "/" with arguments Qt would otherwise take,
 # records what X and /proc say about it into SCRATCH, then presses Esc.
@@ -12,13 +13,8 @@ inside_x() {
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     cd / || return 1
     "$program" -platform offscreen -reverse -style windows ignored-argument &
-    local pid=$! window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^Marrowick_GUI$' 2>/dev/null | head -n 1)
-        [[ -n "$window" ]] && break
-        sleep 0.1
-    done
-    [[ -n "$window" ]] || { echo "no window appeared"; kill "$pid"; return 1; }
+    local pid=$! window
+    window=$(wait_for_main_window) || { echo "no window appeared"; kill "$pid"; return 1; }
     sleep 0.3
     xwininfo -id "$window" >"$scratch/info"
     xprop -id "$window" _NET_WM_STATE >"$scratch/state"
@@ -38,22 +34,8 @@ fi
 
 program=$(readlink -f "$1")
 program_folder=$(dirname "$program")
-failures=0
-passes=0
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok: $name"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $name"
-    fi
-}
 
 # No display at all: one line on standard error and status 255, never an abort.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$scratch/out" 2>"$scratch/err"
@@ -78,5 +60,4 @@ check "kept off the task bar" grep -q "_NET_WM_STATE_SKIP_TASKBAR" "$scratch/sta
 check "works in the program folder" test "$(cat "$scratch/cwd" 2>/dev/null)" = "$program_folder"
 check "Esc ends it with status 0" test "$(cat "$scratch/status" 2>/dev/null)" = 0
 
-echo "$passes passed, $failures failed"
-[[ $failures -eq 0 ]]
+finish

@@ -120,11 +120,11 @@ TEST(IntegerBoxFocusLoss, LeavesACanonicalTextAloneAndRaisesNothing) {
 TEST(IntegerBoxFocusLoss, PutsTheCaretAtTheOldSelectionEndWithinTheNewText) {
     testing::RecordWindow window;
     window.controls.type(INPUT_NUM, "0042");
-    window.controls.select_up_to(INPUT_NUM, 3);
+    window.controls.place_caret(INPUT_NUM, 3);
     window.form.NormaliseIntegerText(INPUT_NUM);
     EXPECT_EQ(window.controls.selection_end(INPUT_NUM), 2U);  // limited to "42"
     window.controls.type(INPUT_NUM, "+5");
-    window.controls.select_up_to(INPUT_NUM, 1);
+    window.controls.place_caret(INPUT_NUM, 1);
     window.form.NormaliseIntegerText(INPUT_NUM);
     EXPECT_EQ(window.controls.selection_end(INPUT_NUM), 1U);
 }

@@ -4,6 +4,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 #include "ui/integer_input.h"
 
 namespace marrowick {
