@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <limits>
 #include <ranges>
 
 #include "ui/qt/form_line_edit_qt.h"
