@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "launch/command_launcher_posix.h"
@@ -27,20 +26,30 @@ using Clock = std::chrono::steady_clock;
 
 constexpr const char* program = "/bin/true";
 
+// Keeps the started program for the benchmark loop to reap.
+struct ReapAtOnce final : ChildReaper {
+    std::optional<StartedProcess> last;
+    void adopt(StartedProcess process) override { last = std::move(process); }
+};
+
 void BM_RunCommandLine(benchmark::State& state) {
     FormRecord controls;
     EventRouter router(main_window_form().bindings);
     MainWindowForm form(controls, router);
     controls.set_displayed_text(ControlId::INPUT_CMD,
                                 std::string(program) + R"( -n 5 -p "/tmp" -O "addr")");
-    PosixCommandLauncher launcher("/nonexistent");
+    ReapAtOnce reaper;
+    PosixCommandLauncher launcher("/nonexistent", reaper);
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         const auto start = Clock::now();
         RunCommandLine(form, launcher);
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
-        // Not timed: let the started program end, as the bare spawn below waits for its child,
-        // so that neither start competes with the one before it for the processor.
-        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        // Not timed: wait for the started program to end and reap it, as the bare spawn below
+        // does, so that no start competes with the one before it for the processor.
+        if (reaper.last) {
+            waitpid(reaper.last->pid(), nullptr, 0);
+            reaper.last.reset();
+        }
     }
 }
 BENCHMARK(BM_RunCommandLine)->UseManualTime()->Iterations(1000);

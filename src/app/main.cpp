@@ -11,6 +11,7 @@
 #include "app/fatal_report_qt.h"
 #include "app/process_setup.h"
 #include "app/program_folder.h"
+#include "launch/child_reaper_qt.h"
 #include "launch/command_launcher_posix.h"
 
 int main(int /*argc*/, char** argv) {
@@ -29,7 +30,8 @@ int main(int /*argc*/, char** argv) {
     QApplication toolkit(qt_argc, qt_argv);
     display_opened();
 
-    PosixCommandLauncher launcher(program_folder);
+    QtChildReaper reaper;
+    PosixCommandLauncher launcher(program_folder, reaper);
     Application application(launcher);
     install_fatal_report(application.router());
     application.LoadMainWindow();

@@ -20,12 +20,9 @@ bool is_executable_file(const std::string& candidate) {
 
 }  // namespace
 
-PosixCommandLauncher::PosixCommandLauncher(std::string program_folder, Spawner spawner)
-    : program_folder_(std::move(program_folder)), spawner_(std::move(spawner)) {
-    if (!spawner_) {
-        spawner_ = spawn_detached;
-    }
-}
+PosixCommandLauncher::PosixCommandLauncher(std::string program_folder, ChildReaper& reaper,
+                                           Spawner spawner)
+    : program_folder_(std::move(program_folder)), reaper_(reaper), spawner_(std::move(spawner)) {}
 
 void PosixCommandLauncher::start(std::string_view command_line) {
     std::vector<std::string> arguments = split_command_line(command_line);
@@ -42,7 +39,10 @@ void PosixCommandLauncher::start(std::string_view command_line) {
     if (!program) {
         return;
     }
-    spawner_({.program = std::move(*program), .arguments = std::move(arguments)});
+    if (std::optional<StartedProcess> started =
+            spawner_({.program = std::move(*program), .arguments = std::move(arguments)})) {
+        reaper_.adopt(std::move(*started));
+    }
 }
 
 }  // namespace marrowick

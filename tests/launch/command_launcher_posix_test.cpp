@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "launch_fixture.h"
+#include "reaping_by_hand.h"
 
 namespace marrowick {
 namespace {
@@ -16,12 +17,16 @@ std::string path_variable() {
 
 class PosixLauncher : public testing::LaunchFixture {
   protected:
+    void TearDown() override { EXPECT_TRUE(reaper.reap_all()); }
+
+    testing::ReapingByHand reaper;
     std::vector<SpawnRequest> spawned;
-    PosixCommandLauncher recording{program_folder_.string(), [this](const SpawnRequest& r) {
+    PosixCommandLauncher recording{program_folder_.string(), reaper,
+                                   [this](const SpawnRequest& r) -> std::optional<StartedProcess> {
                                        spawned.push_back(r);
-                                       return SpawnOutcome::Refused;
+                                       return std::nullopt;  // as if the system refused
                                    }};
-    PosixCommandLauncher real{program_folder_.string()};
+    PosixCommandLauncher real{program_folder_.string(), reaper};
 };
 
 TEST_F(PosixLauncher, TheComposedCommandReachesTheDownloaderAsSeparateArguments) {
@@ -68,9 +73,10 @@ TEST_F(PosixLauncher, FallsBackToTheSearchPath) {
     EXPECT_EQ(recorded[0].arguments, (std::vector<std::string>{"Other", "x y"}));
 }
 
-TEST_F(PosixLauncher, TwoStartsGiveTwoProcesses) {
+TEST_F(PosixLauncher, TwoStartsGiveTwoProcessesForTheReaper) {
     real.start("Trovilane -n 1");
     real.start("Trovilane -n 1");
+    EXPECT_EQ(reaper.started.size(), 2U);
     const auto recorded = records(2);
     ASSERT_EQ(recorded.size(), 2U);
     EXPECT_NE(recorded[0].pid, recorded[1].pid);
@@ -83,12 +89,14 @@ TEST_F(PosixLauncher, StartsNothingForAnEmptyBlankOrUnknownCommand) {
         real.start(command);
     }
     EXPECT_TRUE(spawned.empty());
+    EXPECT_TRUE(reaper.started.empty());
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_TRUE(std::filesystem::is_empty(records_));
 }
 
 TEST_F(PosixLauncher, ARefusedStartIsSilent) {
     recording.start("Trovilane -n 1");
+    EXPECT_TRUE(reaper.started.empty());
     ASSERT_EQ(spawned.size(), 1U);
     EXPECT_EQ(spawned[0].program, (program_folder_ / "Trovilane").string());
     EXPECT_EQ(spawned[0].arguments, (std::vector<std::string>{"Trovilane", "-n", "1"}));

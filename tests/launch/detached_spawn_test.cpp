@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "launch_fixture.h"
+#include "reaping_by_hand.h"
 
 namespace marrowick {
 namespace {
@@ -21,12 +22,24 @@ class DetachedSpawn : public testing::LaunchFixture {
         return {.program = (program_folder_ / "Trovilane").string(),
                 .arguments = std::move(arguments)};
     }
+    // Starts the fixture and hands it to the reaper; whether it started.
+    bool start(std::vector<std::string> arguments) {
+        std::optional<StartedProcess> started =
+            spawn_detached(fixture_request(std::move(arguments)));
+        if (started) {
+            reaper_.adopt(std::move(*started));
+        }
+        return started.has_value();
+    }
+    void TearDown() override { EXPECT_TRUE(reaper_.reap_all()); }
+
+    testing::ReapingByHand reaper_;
 };
 
 TEST_F(DetachedSpawn, PassesTheArgumentVectorUnchanged) {
     const std::vector<std::string> arguments{"Trovilane",   "",     "two words",
                                              R"(D:\save\)", "文章", "\"quoted\""};
-    EXPECT_EQ(spawn_detached(fixture_request(arguments)), SpawnOutcome::Started);
+    ASSERT_TRUE(start(arguments));
     const auto recorded = records(1);
     ASSERT_EQ(recorded.size(), 1U);
     EXPECT_EQ(recorded[0].arguments, arguments);
@@ -36,7 +49,7 @@ TEST_F(DetachedSpawn, RunsInTheCurrentDirectoryWithOnlyTheStandardDescriptors) {
     // A descriptor this process holds open without close-on-exec must not leak into the child.
     const int leaky = ::open("/dev/null", O_RDONLY);
     ASSERT_GE(leaky, 3);
-    EXPECT_EQ(spawn_detached(fixture_request({"Trovilane"})), SpawnOutcome::Started);
+    ASSERT_TRUE(start({"Trovilane"}));
     ::close(leaky);
     const auto recorded = records(1);
     ASSERT_EQ(recorded.size(), 1U);
@@ -45,36 +58,46 @@ TEST_F(DetachedSpawn, RunsInTheCurrentDirectoryWithOnlyTheStandardDescriptors) {
 }
 
 TEST_F(DetachedSpawn, StartsInASessionOfItsOwn) {
-    EXPECT_EQ(spawn_detached(fixture_request({"Trovilane"})), SpawnOutcome::Started);
+    ASSERT_TRUE(start({"Trovilane"}));
     const auto recorded = records(1);
     ASSERT_EQ(recorded.size(), 1U);
+    EXPECT_EQ(recorded[0].session, recorded[0].pid);  // it leads a session of its own
     EXPECT_NE(recorded[0].session, std::to_string(::getsid(0)));
 }
 
-TEST_F(DetachedSpawn, ReportsARefusalForFilesThatCannotRun) {
+TEST_F(DetachedSpawn, StartsNothingForFilesThatCannotRun) {
     const auto not_executable = program_folder_ / "notes.txt";
     std::ofstream(not_executable) << "not a program\n";
     EXPECT_EQ(spawn_detached({.program = not_executable.string(), .arguments = {"notes.txt"}}),
-              SpawnOutcome::Refused);
+              std::nullopt);
     EXPECT_EQ(spawn_detached({.program = "/nonexistent/Trovilane", .arguments = {"Trovilane"}}),
-              SpawnOutcome::Refused);
+              std::nullopt);
+    EXPECT_EQ(testing::zombie_children(), std::vector<int>{});
 }
 
-TEST_F(DetachedSpawn, LeavesNoZombieBehind) {
+TEST_F(DetachedSpawn, EveryEndedProgramIsReapedThroughItsExitWatch) {
     for (int i = 0; i < 20; ++i) {
-        ASSERT_EQ(spawn_detached(fixture_request({"Trovilane"})), SpawnOutcome::Started);
+        ASSERT_TRUE(start({"Trovilane"}));
     }
     ASSERT_EQ(records(20).size(), 20U);
-    std::this_thread::sleep_for(100ms);  // the fixtures have written their records and exit
+    EXPECT_TRUE(reaper_.reap_all());
     EXPECT_EQ(testing::zombie_children(), std::vector<int>{});
+}
+
+TEST_F(DetachedSpawn, AProgramStillRunningIsNotReapedYet) {
+    ::setenv("TROVILANE_FIXTURE_LINGER_MS", "500", 1);
+    std::optional<StartedProcess> started = spawn_detached(fixture_request({"Trovilane"}));
+    ASSERT_TRUE(started);
+    EXPECT_FALSE(started->reap_if_ended());
+    reaper_.adopt(std::move(*started));
 }
 
 TEST_F(DetachedSpawn, DoesNotWaitForTheProgramToEnd) {
     ::setenv("TROVILANE_FIXTURE_LINGER_MS", "3000", 1);
     const auto before = std::chrono::steady_clock::now();
-    EXPECT_EQ(spawn_detached(fixture_request({"Trovilane"})), SpawnOutcome::Started);
+    ASSERT_TRUE(start({"Trovilane"}));
     // Far below the program's three seconds; the bound is generous for a loaded machine.
-    EXPECT_LT(std::chrono::steady_clock::now() - before, 1500ms);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 1000ms);
 }
 
 }  // namespace

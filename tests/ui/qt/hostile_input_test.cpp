@@ -9,6 +9,7 @@
 
 #include "app/fatal_report_qt.h"
 #include "common/text_allocator.h"
+#include "launch/child_reaper_qt.h"
 #include "launch/command_launcher_posix.h"
 #include "launch/run_command_line.h"
 #include "process_probe.h"
@@ -54,13 +55,14 @@ class ManyClicks : public WindowFixture {
         char pattern[] = "/tmp/marrowick-clicks-XXXXXX";
         folder_ = ::mkdtemp(pattern);
         std::filesystem::create_symlink("/bin/true", folder_ / "Trovilane");
-        real_launcher_ = std::make_unique<PosixCommandLauncher>(folder_.string());
+        real_launcher_ = std::make_unique<PosixCommandLauncher>(folder_.string(), reaper_);
         application.router().bind(Routine::RunCommandLine,
                                   [this] { RunCommandLine(*application.form(), *real_launcher_); });
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::filesystem::path folder_;
+    QtChildReaper reaper_;
     std::unique_ptr<PosixCommandLauncher> real_launcher_;
 };
 
@@ -71,7 +73,8 @@ TEST_F(ManyClicks, LeaveNoZombieAndNoDescriptorBehind) {
     for (int i = 0; i < 1000; ++i) {
         click(按钮1);
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the last ones end
+    // The event loop reaps each one as it ends.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return reaper_.running() == 0; }, 10000));
     EXPECT_EQ(testing::zombie_children(), std::vector<int>{});
     EXPECT_EQ(testing::open_descriptor_count(), descriptors_before);
 }
