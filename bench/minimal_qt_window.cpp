@@ -18,11 +18,11 @@ int main(int argc, char** argv) {
     window.setWindowTitle(QStringLiteral("minimal"));
     window.setFixedSize(537, 202);
     std::vector<std::unique_ptr<QWidget>> widgets;
-    for (const marrowick::ControlSpec& spec : marrowick::main_window_form().controls) {
+    for (const marrowick::ControlSpec& entry : marrowick::main_window_form().controls) {
         const QString caption =
-            QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+            QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
         std::unique_ptr<QWidget> widget;
-        switch (spec.kind) {
+        switch (entry.kind) {
             case marrowick::ControlKind::EditBox:
                 widget = std::make_unique<QLineEdit>(caption, &window);
                 break;
@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
                 widget = std::make_unique<QLabel>(caption, &window);
                 break;
         }
-        widget->setGeometry(spec.geometry.left, spec.geometry.top, spec.geometry.width,
-                            spec.geometry.height);
+        widget->setGeometry(entry.geometry.left, entry.geometry.top, entry.geometry.width,
+                            entry.geometry.height);
         widgets.push_back(std::move(widget));
     }
     window.show();

@@ -105,7 +105,7 @@ const ControlSpec& control_spec(ControlId id) {
 
 std::optional<ControlId> control_by_name(std::string_view name) {
     auto found = std::find_if(form.controls.begin(), form.controls.end(),
-                              [name](const ControlSpec& spec) { return spec.name == name; });
+                              [name](const ControlSpec& entry) { return entry.name == name; });
     if (found == form.controls.end()) {
         return std::nullopt;
     }
@@ -115,7 +115,7 @@ std::optional<ControlId> control_by_name(std::string_view name) {
 std::array<ControlId, control_count> creation_order() {
     std::array<ControlId, control_count> order{};
     std::transform(form.controls.rbegin(), form.controls.rend(), order.begin(),
-                   [](const ControlSpec& spec) { return spec.id; });
+                   [](const ControlSpec& entry) { return entry.id; });
     return order;
 }
 

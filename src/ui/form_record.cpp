@@ -12,11 +12,11 @@ std::size_t index_of(ControlId id) {
 }  // namespace
 
 FormRecord::FormRecord() {
-    for (const ControlSpec& spec : main_window_form().controls) {
-        if (spec.kind == ControlKind::EditBox) {
-            texts_[index_of(spec.id)] = spec.caption;
-        } else if (spec.kind == ControlKind::CheckBox) {
-            checked_ = spec.initially_checked;
+    for (const ControlSpec& entry : main_window_form().controls) {
+        if (entry.kind == ControlKind::EditBox) {
+            texts_[index_of(entry.id)] = entry.caption;
+        } else if (entry.kind == ControlKind::CheckBox) {
+            checked_ = entry.initially_checked;
         }
     }
 }

@@ -42,8 +42,8 @@ void MainWindowForm::clicked(ControlId control) {
 }
 
 void MainWindowForm::focus_left(ControlId control) {
-    const ControlSpec& spec = control_spec(control);
-    if (spec.kind == ControlKind::EditBox && spec.input_mode == InputMode::Integer) {
+    const ControlSpec& entry = control_spec(control);
+    if (entry.kind == ControlKind::EditBox && entry.input_mode == InputMode::Integer) {
         NormaliseIntegerText(control);
     }
 }

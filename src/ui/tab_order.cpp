@@ -6,9 +6,9 @@ namespace marrowick {
 
 std::vector<ControlId> tab_order(std::span<const ControlSpec> controls_in_creation_order) {
     std::vector<const ControlSpec*> reachable;
-    for (const ControlSpec& spec : controls_in_creation_order) {
-        if (spec.visible && spec.enabled && spec.tab_stop) {
-            reachable.push_back(&spec);
+    for (const ControlSpec& entry : controls_in_creation_order) {
+        if (entry.visible && entry.enabled && entry.tab_stop) {
+            reachable.push_back(&entry);
         }
     }
     std::stable_sort(reachable.begin(), reachable.end(),
@@ -17,8 +17,8 @@ std::vector<ControlId> tab_order(std::span<const ControlSpec> controls_in_creati
                      });
     std::vector<ControlId> order;
     order.reserve(reachable.size());
-    for (const ControlSpec* spec : reachable) {
-        order.push_back(spec->id);
+    for (const ControlSpec* entry : reachable) {
+        order.push_back(entry->id);
     }
     return order;
 }

@@ -11,10 +11,10 @@ namespace {
 
 TEST(Form, EveryControlIsFoundByItsUniqueName) {
     std::set<std::string_view> names;
-    for (const ControlSpec& spec : main_window_form().controls) {
-        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-        EXPECT_EQ(control_by_name(spec.name), spec.id) << spec.name;
-        EXPECT_EQ(&control_spec(spec.id), &spec);
+    for (const ControlSpec& entry : main_window_form().controls) {
+        EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
+        EXPECT_EQ(control_by_name(entry.name), entry.id) << entry.name;
+        EXPECT_EQ(&control_spec(entry.id), &entry);
     }
     EXPECT_EQ(control_by_name("按钮2"), std::nullopt);
 }
@@ -28,12 +28,12 @@ TEST(Form, CreationOrderIsTheReverseOfFormOrder) {
 }
 
 TEST(Form, EveryControlLiesInsideTheClientArea) {
-    for (const ControlSpec& spec : main_window_form().controls) {
-        const Rect& r = spec.geometry;
-        EXPECT_GE(r.left, 24) << spec.name;
-        EXPECT_LE(r.left + r.width, 520) << spec.name;
-        EXPECT_GE(r.top, 40) << spec.name;
-        EXPECT_LE(r.top + r.height, 152) << spec.name;
+    for (const ControlSpec& entry : main_window_form().controls) {
+        const Rect& r = entry.geometry;
+        EXPECT_GE(r.left, 24) << entry.name;
+        EXPECT_LE(r.left + r.width, 520) << entry.name;
+        EXPECT_GE(r.top, 40) << entry.name;
+        EXPECT_LE(r.top + r.height, 152) << entry.name;
     }
 }
 

@@ -33,8 +33,8 @@ TEST(TabOrder, CyclesForwardAndBackward) {
 }
 
 TEST(TabOrder, SortsByValueAndKeepsCreationOrderForEqualValues) {
-    auto spec = [](ControlId id, int value, bool visible = true, bool enabled = true,
-                   bool tab_stop = true) {
+    auto entry = [](ControlId id, int value, bool visible = true, bool enabled = true,
+                    bool tab_stop = true) {
         ControlSpec s = control_spec(id);
         s.tab_order_value = value;
         s.visible = visible;
@@ -42,13 +42,13 @@ TEST(TabOrder, SortsByValueAndKeepsCreationOrderForEqualValues) {
         s.tab_stop = tab_stop;
         return s;
     };
-    const std::vector<ControlSpec> created{spec(INPUT_ORIG, 2),
-                                           spec(INPUT_CMD, 0, true, true),
-                                           spec(按钮1, 1),
-                                           spec(INPUT_ADDR, 1, false),         // hidden
-                                           spec(INPUT_NUM, 0, true, false),    // disabled
-                                           spec(标签1, 0, true, true, false),  // not a tab stop
-                                           spec(INPUT_PATH, 1)};
+    const std::vector<ControlSpec> created{entry(INPUT_ORIG, 2),
+                                           entry(INPUT_CMD, 0, true, true),
+                                           entry(按钮1, 1),
+                                           entry(INPUT_ADDR, 1, false),         // hidden
+                                           entry(INPUT_NUM, 0, true, false),    // disabled
+                                           entry(标签1, 0, true, true, false),  // not a tab stop
+                                           entry(INPUT_PATH, 1)};
     const std::vector<ControlId> expected{INPUT_CMD, 按钮1, INPUT_PATH, INPUT_ORIG};
     EXPECT_EQ(tab_order(created), expected);
     EXPECT_EQ(next_in_tab_order({}, INPUT_CMD, TabDirection::Forward), std::nullopt);

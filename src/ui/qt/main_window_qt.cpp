@@ -73,17 +73,18 @@ void paint_black_text(QWidget& widget) {
 }  // namespace
 
 MainWindowQt::MainWindowQt() {
-    const WindowSpec& spec = main_window_form().window;
-    setObjectName(qt_text(spec.name));
-    setWindowTitle(qt_text(spec.title));
+    const WindowSpec& settings = main_window_form().window;
+    setObjectName(qt_text(settings.name));
+    setWindowTitle(qt_text(settings.title));
     // A fixed frame with a title bar, a system menu, minimise and close, and no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(spec.outer_size.width, spec.outer_size.height);  // shrunk once a frame shows
+    setFixedSize(settings.outer_size.width,
+                 settings.outer_size.height);  // shrunk once a frame shows
     QIcon icon;
     for (int side : {16, 32, 48}) {
-        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(qt_text(spec.icon_name)).arg(side),
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(qt_text(settings.icon_name)).arg(side),
                      QSize(side, side));
     }
     setWindowIcon(icon);
@@ -95,20 +96,20 @@ MainWindowQt::MainWindowQt() {
     }
     // Stacking in form order: the first control of the form on top.
     const auto& controls = main_window_form().controls;
-    for (const ControlSpec& spec : std::views::reverse(controls)) {
-        control(spec.id)->raise();
+    for (const ControlSpec& entry : std::views::reverse(controls)) {
+        control(entry.id)->raise();
     }
 }
 
 MainWindowQt::~MainWindowQt() = default;
 
-void MainWindowQt::create_control(const ControlSpec& spec) {
+void MainWindowQt::create_control(const ControlSpec& entry) {
     std::unique_ptr<QWidget> widget;
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ControlKind::EditBox: {
-            auto box = std::make_unique<FormLineEdit>(spec.input_mode, this);
+            auto box = std::make_unique<FormLineEdit>(entry.input_mode, this);
             box->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
-            box->setText(qt_text(spec.caption));
+            box->setText(qt_text(entry.caption));
             box->setCursorPosition(0);
             box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             paint_edit_box(*box);
@@ -116,22 +117,22 @@ void MainWindowQt::create_control(const ControlSpec& spec) {
             break;
         }
         case ControlKind::PushButton: {
-            auto button = std::make_unique<QPushButton>(qt_text(spec.caption), this);
+            auto button = std::make_unique<QPushButton>(qt_text(entry.caption), this);
             button->setAutoDefault(false);  // Enter never presses it
             button->setDefault(false);
             widget = std::move(button);
             break;
         }
         case ControlKind::CheckBox: {
-            auto box = std::make_unique<QCheckBox>(qt_text(spec.caption), this);
+            auto box = std::make_unique<QCheckBox>(qt_text(entry.caption), this);
             box->setLayoutDirection(Qt::RightToLeft);  // the box right of its caption
-            box->setChecked(spec.initially_checked);
+            box->setChecked(entry.initially_checked);
             paint_black_text(*box);
             widget = std::move(box);
             break;
         }
         case ControlKind::Label: {
-            auto label = std::make_unique<QLabel>(qt_text(spec.caption), this);
+            auto label = std::make_unique<QLabel>(qt_text(entry.caption), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setWordWrap(false);
             label->setTextFormat(Qt::PlainText);
@@ -142,22 +143,22 @@ void MainWindowQt::create_control(const ControlSpec& spec) {
             break;
         }
     }
-    widget->setObjectName(qt_text(spec.name));
-    widget->setGeometry(spec.geometry.left, spec.geometry.top, spec.geometry.width,
-                        spec.geometry.height);
-    widget->setEnabled(spec.enabled);
-    widget->setFocusPolicy(spec.tab_stop && spec.kind != ControlKind::Label ? Qt::StrongFocus
-                                                                            : Qt::NoFocus);
-    widget->setVisible(spec.visible);
+    widget->setObjectName(qt_text(entry.name));
+    widget->setGeometry(entry.geometry.left, entry.geometry.top, entry.geometry.width,
+                        entry.geometry.height);
+    widget->setEnabled(entry.enabled);
+    widget->setFocusPolicy(entry.tab_stop && entry.kind != ControlKind::Label ? Qt::StrongFocus
+                                                                              : Qt::NoFocus);
+    widget->setVisible(entry.visible);
     widget->installEventFilter(this);  // the window sees each key before the control
-    controls_[index_of(spec.id)] = std::move(widget);
+    controls_[index_of(entry.id)] = std::move(widget);
 }
 
 void MainWindowQt::attach(MainWindowForm& form) {
     form_ = &form;
-    for (const ControlSpec& spec : main_window_form().controls) {
-        QWidget* widget = control(spec.id);
-        const ControlId id = spec.id;
+    for (const ControlSpec& entry : main_window_form().controls) {
+        QWidget* widget = control(entry.id);
+        const ControlId id = entry.id;
         if (auto* box = dynamic_cast<FormLineEdit*>(widget)) {
             connect(box, &QLineEdit::textChanged, this, [this, id] { form_->text_changed(id); });
             box->on_focus_left = [this, id] { form_->focus_left(id); };

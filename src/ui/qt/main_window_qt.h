@@ -49,7 +49,7 @@ class MainWindowQt final : public QWidget {
     bool event(QEvent* event) override;
 
   private:
-    void create_control(const ControlSpec& spec);
+    void create_control(const ControlSpec& entry);
     bool handle_window_key(QKeyEvent* event);
     void fit_outer_frame();
 

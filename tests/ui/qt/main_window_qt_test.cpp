@@ -29,18 +29,18 @@ TEST_F(MainWindowAtStart, ShowsTheInitialStateAndRanNoRoutine) {
 }
 
 TEST_F(MainWindowAtStart, EveryControlMatchesTheFormDescription) {
-    for (const ControlSpec& spec : main_window_form().controls) {
-        const QWidget* widget = window->control(spec.id);
-        ASSERT_NE(widget, nullptr) << spec.name;
-        EXPECT_EQ(widget->objectName().toStdString(), spec.name);
-        EXPECT_EQ(widget->geometry(), QRect(spec.geometry.left, spec.geometry.top,
-                                            spec.geometry.width, spec.geometry.height))
-            << spec.name;
-        EXPECT_EQ(widget->isEnabled(), spec.enabled) << spec.name;
-        EXPECT_TRUE(widget->isVisible()) << spec.name;
+    for (const ControlSpec& entry : main_window_form().controls) {
+        const QWidget* widget = window->control(entry.id);
+        ASSERT_NE(widget, nullptr) << entry.name;
+        EXPECT_EQ(widget->objectName().toStdString(), entry.name);
+        EXPECT_EQ(widget->geometry(), QRect(entry.geometry.left, entry.geometry.top,
+                                            entry.geometry.width, entry.geometry.height))
+            << entry.name;
+        EXPECT_EQ(widget->isEnabled(), entry.enabled) << entry.name;
+        EXPECT_TRUE(widget->isVisible()) << entry.name;
         EXPECT_EQ(widget->focusPolicy() == Qt::StrongFocus,
-                  spec.tab_stop && spec.kind != ControlKind::Label)
-            << spec.name;
+                  entry.tab_stop && entry.kind != ControlKind::Label)
+            << entry.name;
         QString shown;
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
             shown = label->text();
@@ -49,7 +49,7 @@ TEST_F(MainWindowAtStart, EveryControlMatchesTheFormDescription) {
         } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
             shown = edit->text();
         }
-        EXPECT_EQ(shown.toStdString(), spec.caption) << spec.name;
+        EXPECT_EQ(shown.toStdString(), entry.caption) << entry.name;
     }
     const auto* start = qobject_cast<const QPushButton*>(window->control(按钮1));
     EXPECT_FALSE(start->autoDefault());
