@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <thread>
 
 #include "app/fatal_report_qt.h"
@@ -104,6 +105,20 @@ TEST_F(FatalFailureInAKeystroke, ShowsTheBytesAskedForAndEndsWith255) {
             std::exit(0);
         },
         ::testing::ExitedWithCode(255), "box says: 内存不足：无法分配 3 字节。");
+}
+
+TEST_F(FatalFailureInAKeystroke, MemoryRunningOutElsewhereIsReportedTheSameWay) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            install_fatal_report(application.router());
+            QTimer closer;
+            QObject::connect(&closer, &QTimer::timeout, report_and_close_the_error_box);
+            closer.start(20);
+            std::get_new_handler()();  // what operator new calls when memory runs out
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(255), "box says: 内存不足。");
 }
 
 }  // namespace
