@@ -1,7 +1,8 @@
-// An edit box of the form: a QLineEdit that reports losing the focus and, in the integer input
-// mode, drops typed characters the mode does not take.
+// An edit box of the form: a QLineEdit that reports losing the focus, drops typed characters
+// its input mode does not take, and makes very large edits in one step.
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <functional>
@@ -22,8 +23,22 @@ class FormLineEdit final : public QLineEdit {
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // QLineEdit keeps one undo entry per character it inserts or removes, so a paste of
+    // megabytes would hold hundreds of megabytes for as long as the box lives. An edit touching
+    // more characters than this replaces the text in one step instead; it cannot be undone.
+    static constexpr qsizetype largest_undoable_edit = 64 * 1024;
+
+    // Replaces the selection (or inserts at the cursor) in one step if the edit is too large
+    // to undo; returns whether it did.
+    bool replace_in_one_step(const QString& inserted);
+    void paste_from(QClipboard::Mode mode);
+    void cut_selection();
+    void delete_selection();
+
     InputMode mode_;
 };
 

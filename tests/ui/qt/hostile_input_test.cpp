@@ -37,6 +37,43 @@ TEST_F(HugePaste, TenMebibytesInEachBoxReachTheCommandAndClearAgain) {
     EXPECT_EQ(command(), R"(Trovilane -n  -p "" -O "")");  // the count was cleared too
 }
 
+TEST_F(HugePaste, ALargeEditIsOneChangeAndASmallOneStaysUndoable) {
+    const QString large(100 << 10, QChar(u'p'));
+    click(INPUT_PATH);
+    paste_over("small");
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(INPUT_PATH), "");  // Qt's own paste, which can be undone
+
+    compositions = 0;
+    paste_over(large);
+    EXPECT_EQ(box(INPUT_PATH)->text(), large);
+    EXPECT_EQ(box(INPUT_PATH)->cursorPosition(), large.size());
+    EXPECT_EQ(compositions, 1);  // one change, one recomposition
+
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("q");  // typing over the whole large text replaces it in one step too
+    EXPECT_EQ(text(INPUT_PATH), "q");
+    EXPECT_EQ(compositions, 2);
+
+    paste_over(large);
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_Delete);
+    EXPECT_EQ(text(INPUT_PATH), "");
+    EXPECT_EQ(compositions, 4);
+}
+
+TEST_F(HugePaste, TheCountStillDropsWhatItDoesNotTakeOverALargeSelection) {
+    click(INPUT_NUM);
+    paste_over(QString(100 << 10, QChar(u'7')));
+    press(Qt::Key_A, Qt::ControlModifier);
+    compositions = 0;
+    type("x");
+    EXPECT_EQ(box(INPUT_NUM)->text().size(), 100 << 10);
+    EXPECT_EQ(compositions, 0);
+    type("5");
+    EXPECT_EQ(text(INPUT_NUM), "5");
+}
+
 TEST_F(HugePaste, RepeatedPastesLeaveNothingBehind) {
     // LeakSanitizer checks at exit that every text of every round was released.
     const QString large(64 << 10, QChar(u'x'));
