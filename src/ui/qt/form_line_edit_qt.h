@@ -30,7 +30,7 @@ class FormLineEdit final : public QLineEdit {
     // QLineEdit keeps one undo entry per character it inserts or removes, so a paste of
     // megabytes would hold hundreds of megabytes for as long as the box lives. An edit touching
     // more characters than this replaces the text in one step instead; it cannot be undone.
-    static constexpr qsizetype largest_undoable_edit = 64 * 1024;
+    static constexpr qsizetype largest_undoable_edit = qsizetype{64} * 1024;
 
     // Replaces the selection (or inserts at the cursor) in one step if the edit is too large
     // to undo; returns whether it did.

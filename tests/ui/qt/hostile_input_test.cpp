@@ -117,24 +117,30 @@ TEST_F(ManyClicks, LeaveNoZombieAndNoDescriptorBehind) {
     EXPECT_EQ(testing::open_descriptor_count(), descriptors_before);
 }
 
-using FatalFailureInAKeystroke = WindowFixture;
-
-// The error box's text goes to standard error, then the box is closed as a user would.
-void report_and_close_the_error_box() {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        std::fprintf(stderr, "box says: %s\n", box->text().toUtf8().constData());
-        box->accept();
+// The window with its real fatal report, whose error box is closed as soon as it shows, as a
+// user would, after its text has gone to standard error.
+class FatalFailureInAKeystroke : public WindowFixture {
+  protected:
+    void arm_the_report() {
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        install_fatal_report(application.router());
+        QObject::connect(&box_closer_, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                std::fprintf(stderr, "box says: %s\n", box->text().toUtf8().constData());
+                box->accept();
+            }
+        });
+        box_closer_.start(20);
     }
-}
+
+  private:
+    QTimer box_closer_;
+};
 
 TEST_F(FatalFailureInAKeystroke, ShowsTheBytesAskedForAndEndsWith255) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            install_fatal_report(application.router());
-            QTimer closer;
-            QObject::connect(&closer, &QTimer::timeout, report_and_close_the_error_box);
-            closer.start(20);
+            arm_the_report();
             click(INPUT_ADDR);
             ScopedTextAllocationFailure next_text_fails;
             type("x");  // recomposes: reading the count ("-1", 3 bytes) fails
@@ -145,13 +151,9 @@ TEST_F(FatalFailureInAKeystroke, ShowsTheBytesAskedForAndEndsWith255) {
 }
 
 TEST_F(FatalFailureInAKeystroke, MemoryRunningOutElsewhereIsReportedTheSameWay) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            install_fatal_report(application.router());
-            QTimer closer;
-            QObject::connect(&closer, &QTimer::timeout, report_and_close_the_error_box);
-            closer.start(20);
+            arm_the_report();
             std::get_new_handler()();  // what operator new calls when memory runs out
             std::exit(0);
         },
