@@ -6,14 +6,12 @@
 #include <vector>
 
 #include "record_window.h"
+#include "recording_launcher.h"
 
 namespace marrowick {
 namespace {
 
-struct RecordingLauncher final : CommandLauncher {
-    std::vector<std::string> started;
-    void start(std::string_view command_line) override { started.emplace_back(command_line); }
-};
+using testing::RecordingLauncher;
 
 TEST(RunCommandLine, StartsWhatTheCommandFieldHolds) {
     RecordingLauncher launcher;

@@ -77,7 +77,7 @@ void FormLineEdit::delete_selection() {
 
 void FormLineEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        paste_from(QClipboard::Clipboard);  // a paste is not filtered
+        paste_clipboard();  // a paste is not filtered
         event->accept();
         return;
     }
@@ -141,9 +141,7 @@ void FormLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     };
     for (QAction* action : menu->actions()) {
         if (action->objectName() == QLatin1String("edit-paste")) {
-            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this,
-                    [this] { paste_from(QClipboard::Clipboard); });
+            reroute(action, &FormLineEdit::paste_clipboard);
         } else if (action->objectName() == QLatin1String("edit-cut")) {
             reroute(action, &FormLineEdit::cut_selection);
         } else if (action->objectName() == QLatin1String("edit-delete")) {

@@ -36,6 +36,7 @@ class FormLineEdit final : public QLineEdit {
     // to undo; returns whether it did.
     bool replace_in_one_step(const QString& inserted);
     void paste_from(QClipboard::Mode mode);
+    void paste_clipboard() { paste_from(QClipboard::Clipboard); }
     void cut_selection();
     void delete_selection();
 

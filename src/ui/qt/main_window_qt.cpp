@@ -169,13 +169,18 @@ void MainWindowQt::attach(MainWindowForm& form) {
     }
 }
 
-void MainWindowQt::show_centred() {
-    const Size outer = main_window_form().window.outer_size;
+void MainWindowQt::move_to_centre() {
+    // Over the whole screen, not the work area; move() places the outer frame.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect full = screen != nullptr ? screen->geometry() : QRect(0, 0, 0, 0);
-    const Point at = centred_position({full.width(), full.height()}, outer);
-    keep_off_task_bar(*this);  // must precede the first show
+    const Point at =
+        centred_position({full.width(), full.height()}, main_window_form().window.outer_size);
     move(full.left() + at.x, full.top() + at.y);
+}
+
+void MainWindowQt::show_centred() {
+    keep_off_task_bar(*this);  // must precede the first show
+    move_to_centre();
     show();
     activateWindow();
     raise();
@@ -193,10 +198,7 @@ void MainWindowQt::fit_outer_frame() {
     }
     frame_fitted_ = true;
     setFixedSize(outer.width - extra_width, outer.height - extra_height);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect full = screen != nullptr ? screen->geometry() : QRect(0, 0, 0, 0);
-    const Point at = centred_position({full.width(), full.height()}, outer);
-    move(full.left() + at.x, full.top() + at.y);
+    move_to_centre();
 }
 
 QWidget* MainWindowQt::control(ControlId id) const {

@@ -51,6 +51,7 @@ class MainWindowQt final : public QWidget {
   private:
     void create_control(const ControlSpec& entry);
     bool handle_window_key(QKeyEvent* event);
+    void move_to_centre();
     void fit_outer_frame();
 
     std::array<std::unique_ptr<QWidget>, control_count> controls_;  // indexed by ControlId

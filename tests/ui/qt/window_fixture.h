@@ -15,16 +15,11 @@
 
 #include "app/application_qt.h"
 #include "command/compose_command_line.h"
-#include "launch/command_launcher.h"
+#include "recording_launcher.h"
 #include "ui/main_window_form.h"
 #include "ui/qt/main_window_qt.h"
 
 namespace marrowick::testing {
-
-struct RecordingLauncher final : CommandLauncher {
-    std::vector<std::string> started;
-    void start(std::string_view command_line) override { started.emplace_back(command_line); }
-};
 
 class WindowFixture : public ::testing::Test {
   protected:
